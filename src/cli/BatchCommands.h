@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+#include <cstdio>
+
+namespace quenra {
+
+class Prompter;
+
+// The headless command line: runs one batch command and returns the process exit status.
+// `arguments` are the program's arguments without the program name; the first starts with
+// "--". Results go to `out`, messages through the prompter.
+int RunBatchCommand(const QStringList& arguments, Prompter& prompter, std::FILE* out = stdout);
+
+// The texts of the command line.
+inline constexpr char kVersionText[] = "Quenra Version 3.001";
+
+} // namespace quenra

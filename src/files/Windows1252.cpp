@@ -1,0 +1,74 @@
+#include "Windows1252.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace quenra {
+
+namespace {
+
+constexpr char kCodecName[] = "windows-1252";
+constexpr char16_t kSubstitute = u'?';
+
+} // namespace
+
+QString DecodeWindows1252(const QByteArray& bytes) {
+    QStringDecoder decoder(kCodecName);
+    if (!decoder.isValid()) {
+        return QString::fromLatin1(bytes);
+    }
+    return decoder.decode(bytes);
+}
+
+QByteArray EncodeWindows1252(const QString& text) {
+    QStringEncoder encoder(kCodecName);
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.unicode() < 0x80) {
+            out.append(static_cast<char>(c.unicode()));
+            continue;
+        }
+        if (c.isHighSurrogate() || c.isLowSurrogate()) {
+            // Nothing outside the Basic Multilingual Plane is in Windows-1252; a pair of
+            // surrogates is one character and becomes one "?".
+            if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+                ++i;
+            }
+            out.append(static_cast<char>(kSubstitute));
+            continue;
+        }
+        // ICU writes its own substitution byte for characters the code page lacks; ask for
+        // one character at a time so that such a character can be told from a real one.
+        const QByteArray encoded =
+            encoder.isValid() ? QByteArray(encoder.encode(QString(c))) : QByteArray();
+        if (encoded.size() == 1 && static_cast<unsigned char>(encoded.at(0)) >= 0x80) {
+            out.append(encoded);
+        } else {
+            out.append(static_cast<char>(kSubstitute));
+        }
+    }
+    return out;
+}
+
+QStringList SplitFileLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const qsizetype lf = text.indexOf(QLatin1Char('\n'), start);
+        if (lf < 0) {
+            lines.append(text.mid(start));
+            break;
+        }
+        qsizetype end = lf;
+        if (end > start && text.at(end - 1) == QLatin1Char('\r')) {
+            --end;
+        }
+        lines.append(text.mid(start, end - start));
+        start = lf + 1;
+    }
+    return lines;
+}
+
+} // namespace quenra
