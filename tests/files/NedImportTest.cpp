@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 namespace quenra {
@@ -97,26 +98,26 @@ TEST(NedImportMainScreen, SwitchesOfTests1And2ShareOneValue) {
     }
 }
 
+// The combined curve switches that are on, then the reference pump test.
+std::string CombinedCurvesAfter(std::initializer_list<int> values) {
+    QString ned = QStringLiteral("\"Form\",\"MainScreenInfo\",\"\",0\n");
+    for (const int v : values) {
+        ned += QStringLiteral("\"Combo\",\"cc_show(3)\",\"\",%1\n").arg(v);
+    }
+    ProjectData p;
+    ImportNedText(p, ned);
+    return std::string(p.ShowCombinedCurve ? "rated " : "") +
+           (p.PumpTestCombined[1] ? "test1 " : "") + (p.PumpTestCombined[2] ? "test2 " : "") +
+           "reference " + std::to_string(p.ReferencePumpTest);
+}
+
 TEST(NedImportMainScreen, CombinedCurveChoice) {
-    const ProjectData rated = Imported("\"Form\",\"MainScreenInfo\",\"\",0\n"
-                                       "\"Combo\",\"cc_show(3)\",\"\",1");
-    EXPECT_EQ(rated.ReferencePumpTest, 0);
-    EXPECT_TRUE(rated.ShowCombinedCurve);
-    EXPECT_FALSE(rated.PumpTestCombined[1]);
-
-    const ProjectData test1 = Imported("\"Form\",\"MainScreenInfo\",\"\",0\n"
-                                       "\"Combo\",\"cc_show(3)\",\"\",2");
-    EXPECT_EQ(test1.ReferencePumpTest, 1);
-    EXPECT_FALSE(test1.ShowCombinedCurve);
-    EXPECT_TRUE(test1.PumpTestCombined[1]);
-    EXPECT_FALSE(test1.PumpTestCombined[2]);
-
-    // 0 clears the switches that 3 set but keeps the reference pump test.
-    const ProjectData cleared = Imported("\"Form\",\"MainScreenInfo\",\"\",0\n"
-                                         "\"Combo\",\"cc_show(3)\",\"\",3\n"
-                                         "\"Combo\",\"cc_show(3)\",\"\",0");
-    EXPECT_EQ(cleared.ReferencePumpTest, 2);
-    EXPECT_FALSE(cleared.PumpTestCombined[2]);
+    EXPECT_EQ(CombinedCurvesAfter({1}), "rated reference 0");
+    EXPECT_EQ(CombinedCurvesAfter({2}), "test1 reference 1");
+    EXPECT_EQ(CombinedCurvesAfter({3}), "test2 reference 2");
+    EXPECT_EQ(CombinedCurvesAfter({4}), "reference 3");
+    // 0 clears the switches but keeps the reference pump test.
+    EXPECT_EQ(CombinedCurvesAfter({3, 0}), "reference 2");
 }
 
 TEST(NedImportMainScreen, SupplyAndDemandFields) {
