@@ -25,6 +25,6 @@ ReadOutcome ReadProjectFile(ProjectData& project, const QString& path, Prompter&
 
 // Reads a whole file that the program opens for reading: at most `limit` bytes, so no file can
 // take unbounded memory. Returns false when it is missing, unreadable or larger.
-bool ReadWholeFile(const QString& path, QByteArray& bytes, qint64 limit = 64ll << 20);
+bool ReadWholeFile(const QString& path, QByteArray& bytes, qint64 limit = 8ll << 20);
 
 } // namespace quenra

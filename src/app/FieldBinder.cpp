@@ -1,0 +1,134 @@
+#include "FieldBinder.h"
+
+#include "ColourSwatch.h"
+#include "RadioGroup.h"
+#include "platform/Prompter.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <cstdio>
+
+namespace quenra {
+
+FieldBinder::FieldBinder(ProjectData& project, IndexOfScope indexOf, Prompter& prompter,
+                         QObject* parent)
+    : QObject(parent), project_(project), indexOf_(std::move(indexOf)), prompter_(prompter) {}
+
+void FieldBinder::Bind(QWidget* root, const QList<FieldBinding>& bindings) {
+    for (const FieldBinding& binding : bindings) {
+        QWidget* control = root->findChild<QWidget*>(binding.Control);
+        if (!control) {
+            std::fprintf(stderr, "quenra: no control named %s\n", qPrintable(binding.Control));
+            continue;
+        }
+        bound_.append({binding, control});
+        Connect(bound_.last());
+    }
+}
+
+const FieldBinding* FieldBinder::Find(const QString& control) const {
+    for (const Bound& bound : bound_) {
+        if (bound.Binding.Control == control) {
+            return &bound.Binding;
+        }
+    }
+    return nullptr;
+}
+
+int FieldBinder::IndexFor(const FieldBinding& binding) const {
+    return binding.Scope == FieldScope::Project ? 0 : indexOf_(binding.Scope);
+}
+
+void FieldBinder::Connect(const Bound& bound) {
+    QWidget* control = bound.Control;
+    const auto store = [this, bound] { Store(bound); };
+    if (auto* swatch = qobject_cast<ColourSwatch*>(control)) {
+        connect(swatch, &ColourSwatch::Clicked, this, [this, bound] { PickColour(bound); });
+    } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        connect(edit, &QLineEdit::textChanged, this, store);
+    } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
+        connect(check, &QCheckBox::toggled, this, store);
+    } else if (auto* group = qobject_cast<RadioGroup*>(control)) {
+        connect(group, &RadioGroup::ItemClicked, this, store);
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        if (bound.Binding.Text) {
+            connect(combo, &QComboBox::currentTextChanged, this, store);
+        } else {
+            connect(combo, &QComboBox::currentIndexChanged, this, store);
+        }
+    }
+}
+
+void FieldBinder::Store(const Bound& bound) {
+    const FieldBinding& b = bound.Binding;
+    const int index = IndexFor(b);
+    QWidget* control = bound.Control;
+    if (b.Text) {
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            b.Text(project_, index) = edit->text();
+        } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            b.Text(project_, index) = combo->currentText();
+        }
+    } else if (b.Check) {
+        if (auto* check = qobject_cast<QCheckBox*>(control)) {
+            b.Check(project_, index) = check->isChecked();
+        }
+    } else if (b.Index) {
+        if (auto* group = qobject_cast<RadioGroup*>(control)) {
+            b.Index(project_, index) = group->ItemIndex();
+        } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            b.Index(project_, index) = combo->currentIndex();
+        }
+    }
+    emit Edited(b.Then);
+}
+
+void FieldBinder::PickColour(const Bound& bound) {
+    const FieldBinding& b = bound.Binding;
+    Colour& field = b.Swatch(project_, IndexFor(b));
+    const std::optional<quint32> chosen = prompter_.PickColour(field);
+    if (!chosen) {
+        return;
+    }
+    field = *chosen;
+    static_cast<ColourSwatch*>(bound.Control)->SetColour(*chosen);
+    emit Edited(b.Then);
+}
+
+void FieldBinder::WriteControls() {
+    for (const Bound& bound : bound_) {
+        const FieldBinding& b = bound.Binding;
+        const int index = IndexFor(b);
+        QWidget* control = bound.Control;
+        const QSignalBlocker blocker(control);
+        if (b.Swatch) {
+            static_cast<ColourSwatch*>(control)->SetColour(b.Swatch(project_, index));
+        } else if (b.Text) {
+            const QString& text = b.Text(project_, index);
+            if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+                if (edit->text() != text) {
+                    edit->setText(text);
+                }
+            } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+                combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
+                combo->setEditText(text);
+            }
+        } else if (b.Check) {
+            if (auto* check = qobject_cast<QCheckBox*>(control)) {
+                check->setChecked(b.Check(project_, index));
+            }
+        } else if (b.Index) {
+            const int value = b.Index(project_, index);
+            if (auto* group = qobject_cast<RadioGroup*>(control)) {
+                group->SetItemIndex(value);
+            } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+                combo->setCurrentIndex(value >= 0 && value < combo->count() ? value : -1);
+            }
+        }
+    }
+}
+
+} // namespace quenra
