@@ -1,19 +1,53 @@
+#include "app/DatePicker.h"
+#include "app/MainWindow.h"
+#include "app/QtPrompter.h"
+#include "app/QtShell.h"
 #include "cli/BatchCommands.h"
 #include "cli/StderrPrompter.h"
+#include "files/ProgramFolder.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QStringList>
 
-int main(int argc, char* argv[]) {
+namespace {
+
+QStringList ArgumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
+int RunBatch(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quenra"));
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
-
     quenra::StderrPrompter prompter;
+    return quenra::RunBatchCommand(ArgumentsOf(argc, argv), prompter);
+}
+
+int RunWindow(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quenra"));
+    const QStringList arguments = ArgumentsOf(argc, argv);
+
+    quenra::QtPrompter prompter;
+    quenra::QtShell shell;
+    quenra::MainWindow window(prompter, shell, quenra::ProgramFolder(), arguments.value(0));
+    quenra::DatePicker datePicker(&window);
+    prompter.SetParent(&window);
+    prompter.SetDatePicker(&datePicker);
+    window.show();
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const QStringList arguments = ArgumentsOf(argc, argv);
     if (!arguments.isEmpty() && arguments.first().startsWith(QStringLiteral("--"))) {
-        return quenra::RunBatchCommand(arguments, prompter);
+        return RunBatch(argc, argv);
     }
-    // The window is not part of this build yet: say how to use the batch commands.
-    return quenra::RunBatchCommand({}, prompter) == 2 ? 0 : 1;
+    return RunWindow(argc, argv);
 }

@@ -113,8 +113,15 @@ void FieldBinder::WriteControls() {
                     edit->setText(text);
                 }
             } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-                combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
-                combo->setEditText(text);
+                // A control that already shows the value is left alone, so that a refresh
+                // in the middle of typing does not move the cursor.
+                if (combo->currentText() != text) {
+                    combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
+                    combo->setEditText(text);
+                    if (QLineEdit* line = combo->lineEdit()) {
+                        line->setCursorPosition(0); // show the start of a long text
+                    }
+                }
             }
         } else if (b.Check) {
             if (auto* check = qobject_cast<QCheckBox*>(control)) {

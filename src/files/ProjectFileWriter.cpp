@@ -3,6 +3,7 @@
 #include "FileMessages.h"
 #include "ProjectFileLayout.h"
 #include "Windows1252.h"
+#include "model/CommentText.h"
 #include "platform/Prompter.h"
 
 #include <QFileInfo>
@@ -47,13 +48,7 @@ public:
     // A comment page is written as its lines, each ended by CR LF, so a page that already
     // ends with a line break gets no extra empty line at every save.
     void CommentPage(const QString& page) {
-        QString text = page;
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QStringList lines = text.split(QLatin1Char('\n'));
-        if (!lines.isEmpty() && lines.last().isEmpty()) {
-            lines.removeLast();
-        }
-        for (const QString& line : lines) {
+        for (const QString& line : CommentLines(page)) {
             Line(line);
         }
     }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "DataPage.h"
+
+class QPushButton;
+
+namespace quenra {
+
+// "Client Information": who and where the test is for, shown on the first tab of both kinds of
+// project. The date of visit is picked from the calendar with the "..." button.
+class ClientPanel : public DataPage {
+    Q_OBJECT
+public:
+    explicit ClientPanel(QWidget* parent = nullptr);
+
+    QList<FieldBinding> Bindings() const override;
+    void ApplyRules(const RefreshContext&) override {}
+
+    QPushButton* DateButton() const { return dateButton_; }
+
+private:
+    QPushButton* dateButton_;
+};
+
+} // namespace quenra

@@ -1,0 +1,95 @@
+#include "CommentsPage.h"
+
+#include "PageBuilding.h"
+#include "model/CommentText.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace quenra {
+
+namespace {
+
+QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
+
+CommentsPage::CommentsPage(ProjectData& project, QWidget* parent)
+    : DataPage(parent), project_(project), tabs_(new QTabBar(this)),
+      memo_(new QPlainTextEdit(this)) {
+    setObjectName(QStringLiteral("CommentsPanel"));
+    tabs_->setObjectName(QStringLiteral("TabControl4"));
+    tabs_->setExpanding(false);
+    for (int page = 1; page <= kTestCount; ++page) {
+        tabs_->addTab(QString::number(page));
+    }
+    memo_->setObjectName(QStringLiteral("Memo1"));
+    memo_->setMinimumWidth(785);
+    memo_->setTabChangesFocus(true);
+
+    QPushButton* cut = MakeButton(QStringLiteral("Button1"), QStringLiteral("Cut  Ctrl-X"), this);
+    QPushButton* copy = MakeButton(QStringLiteral("Button2"), QStringLiteral("Copy  Ctrl-C"), this);
+    QPushButton* paste =
+        MakeButton(QStringLiteral("Button3"), QStringLiteral("Paste  Ctrl-V"), this);
+    QPushButton* selectAll =
+        MakeButton(QStringLiteral("Button4"), QStringLiteral("Select All"), this);
+    connect(cut, &QPushButton::clicked, memo_, &QPlainTextEdit::cut);
+    connect(copy, &QPushButton::clicked, memo_, &QPlainTextEdit::copy);
+    connect(paste, &QPushButton::clicked, memo_, &QPlainTextEdit::paste);
+    connect(selectAll, &QPushButton::clicked, memo_, &QPlainTextEdit::selectAll);
+
+    connect(memo_, &QPlainTextEdit::textChanged, this, &CommentsPage::StoreMemo);
+    connect(tabs_, &QTabBar::currentChanged, this, &CommentsPage::PageChosen);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cut);
+    buttons->addWidget(copy);
+    buttons->addWidget(paste);
+    buttons->addWidget(selectAll);
+    buttons->addStretch();
+    buttons->addWidget(
+        MakeCheck(QStringLiteral("CommentsInReport"), QStringLiteral("Report"), this));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 8, 12, 8);
+    layout->addWidget(tabs_);
+    layout->addWidget(memo_, 1);
+    layout->addLayout(buttons);
+}
+
+QList<FieldBinding> CommentsPage::Bindings() const {
+    return {CheckField(QStringLiteral("CommentsInReport"),
+                       FieldOf(&ProjectData::ReportCommentsSection))};
+}
+
+int CommentsPage::SelectedPage() const {
+    return std::clamp(tabs_->currentIndex() + 1, 1, kTestCount);
+}
+
+QString& CommentsPage::SelectedComment() {
+    PerTest<QString>& pages = project_.IsHydrantTest ? project_.HydrantComments : project_.Comments;
+    return pages[SelectedPage()];
+}
+
+void CommentsPage::LoadCommentsMemo() {
+    const QString shown = CommentLines(SelectedComment()).join(QLatin1Char('\n'));
+    if (memo_->toPlainText() != shown) {
+        const QSignalBlocker blocker(memo_);
+        memo_->setPlainText(shown);
+    }
+}
+
+void CommentsPage::StoreMemo() {
+    SelectedComment() = CommentPage(CommentLines(memo_->toPlainText()));
+}
+
+} // namespace quenra

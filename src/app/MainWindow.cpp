@@ -1,0 +1,424 @@
+#include "MainWindow.h"
+
+#include "AboutPage.h"
+#include "ClientPanel.h"
+#include "CommentsPage.h"
+#include "DatePicker.h"
+#include "DemandPointsPanel.h"
+#include "FieldBinder.h"
+#include "FirePumpPage.h"
+#include "HydrantPage.h"
+#include "RadioGroup.h"
+#include "UnitCaptions.h"
+#include "WindowTexts.h"
+#include "files/RecoveryCopies.h"
+#include "graph/ReportLogo.h"
+#include "hydraulics/RecordRefresh.h"
+#include "hydraulics/UnitSystem.h"
+#include "model/ResetToDefaults.h"
+#include "platform/Prompter.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace quenra {
+
+namespace {
+
+QWidget* EmptyPanel(const QString& name, QWidget* parent) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(name);
+    return panel;
+}
+
+// A page that may be taller than the window scrolls inside its own frame.
+QScrollArea* Scrolling(QWidget* page, QWidget* parent) {
+    auto* area = new QScrollArea(parent);
+    area->setObjectName(page->objectName() + QStringLiteral("Scroll"));
+    area->setWidget(page);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    return area;
+}
+
+QStringList TabCaptionsFor(bool isHydrantTest) {
+    QStringList captions;
+    captions << (isHydrantTest ? window_texts::kHydrantTab : window_texts::kFirePumpTab)
+             << window_texts::kCommentsTab;
+    if (!isHydrantTest) {
+        for (int test = 1; test <= kTestCount; ++test) {
+            captions << window_texts::PumpTestTab(test);
+        }
+    }
+    captions << window_texts::kGraphTab << window_texts::kReportTab << window_texts::kSetupTab;
+    return captions;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Prompter& prompter, Shell& shell, QString programFolder, QString startFile,
+                       QWidget* parent)
+    : QMainWindow(parent), prompter_(prompter), shell_(shell),
+      programFolder_(std::move(programFolder)), startFile_(std::move(startFile)) {
+    setObjectName(QStringLiteral("MainForm"));
+    CreateFolders();
+    logo_ = MakeReportLogo();
+    BuildPages();
+    BuildMenus();
+    BindEntries();
+    ConnectDateButtons();
+    project_.ProjectFileName = QStringLiteral("untitled");
+    UpdateWindowCaption();
+    resize(1024, 738);
+    RotateRecoveryCopies(programFolder_, prompter_);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::CreateFolders() {
+    const QString pdfFolder = QDir(programFolder_).filePath(QStringLiteral("PDF"));
+    if (!QDir().mkpath(pdfFolder)) {
+        prompter_.Inform(window_texts::CannotCreateFolder(pdfFolder));
+    }
+}
+
+void MainWindow::BuildPages() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(4);
+
+    tabs_ = new QTabBar(central);
+    tabs_->setObjectName(QStringLiteral("TabControl1"));
+    tabs_->setExpanding(false);
+    tabs_->setDrawBase(true);
+    for (const QString& caption : TabCaptionsFor(false)) {
+        tabs_->addTab(caption);
+    }
+    connect(tabs_, &QTabBar::currentChanged, this, &MainWindow::TabControl1Change);
+    layout->addWidget(tabs_);
+
+    // The controls that stand on the tab strip itself, shown on the first tab only.
+    auto* header = new QHBoxLayout;
+    testType_ = new RadioGroup(QStringLiteral("HydrantTest"), window_texts::kTestTypeCaption,
+                               {window_texts::kFirePumpTab, window_texts::kHydrantTab}, central, 2);
+    connect(testType_, &RadioGroup::ItemClicked, this, &MainWindow::HydrantTestClick);
+    units_ = new QComboBox(central);
+    units_->setObjectName(QStringLiteral("Units1"));
+    units_->addItems(UnitSystemItems());
+    connect(units_, &QComboBox::currentIndexChanged, this, &MainWindow::Units1Change);
+    note_ = new QLabel(window_texts::kOneFilePerTestNote, central);
+    note_->setObjectName(QStringLiteral("Panel18"));
+    note_->setWordWrap(true);
+    note_->setFrameShape(QFrame::StyledPanel);
+    note_->setMargin(4);
+    auto* unitsPanel = new QWidget(central);
+    auto* unitsBox = new QVBoxLayout(unitsPanel);
+    unitsBox->setContentsMargins(0, 0, 0, 0);
+    unitsBox->addWidget(new QLabel(window_texts::kUnitsCaption, unitsPanel));
+    unitsBox->addWidget(units_);
+    unitsBox->addStretch();
+    header->addWidget(testType_);
+    header->addWidget(unitsPanel);
+    header->addWidget(note_, 1);
+    layout->addLayout(header);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(8);
+    auto* pageArea = new QVBoxLayout;
+    pageArea->setContentsMargins(0, 0, 0, 0);
+
+    auto* firePump = new FirePumpPage(project_, central);
+    auto* hydrant = new HydrantPage(central);
+    comments_ = new CommentsPage(project_, central);
+    about_ = new AboutPage(logo_, central);
+    supplyTabs_ = hydrant->findChild<QTabBar*>(QStringLiteral("TabControl2"));
+    if (supplyTabs_) {
+        connect(supplyTabs_, &QTabBar::currentChanged, this, &MainWindow::TabControl1Change);
+    }
+    connect(comments_, &CommentsPage::PageChosen, this, &MainWindow::RefreshScreen);
+    connect(about_->OkButton(), &QPushButton::clicked, this, &MainWindow::CloseAbout);
+
+    // Panels by page number + 1: About, fire pump, hydrant, comments, pump test, graph,
+    // report, setup.
+    QWidget* pumpTest = EmptyPanel(QStringLiteral("PumpPanel"), central);
+    panels_ = {about_,
+               Scrolling(firePump, central),
+               Scrolling(hydrant, central),
+               comments_,
+               pumpTest,
+               pumpTest,
+               pumpTest,
+               pumpTest,
+               pumpTest,
+               EmptyPanel(QStringLiteral("GraphPanel"), central),
+               EmptyPanel(QStringLiteral("ReportPanel"), central),
+               EmptyPanel(QStringLiteral("SetupPanel"), central)};
+    QList<QWidget*> added;
+    for (QWidget* panel : panels_) {
+        if (!added.contains(panel)) {
+            pageArea->addWidget(panel, 1);
+            added << panel;
+        }
+    }
+    body->addLayout(pageArea, 1);
+
+    firstPageColumn_ = new QWidget(central);
+    firstPageColumn_->setObjectName(QStringLiteral("FirstPageColumn"));
+    firstPageColumn_->setFixedWidth(340);
+    auto* client = new ClientPanel(firstPageColumn_);
+    auto* demand = new DemandPointsPanel(firstPageColumn_);
+    auto* column = new QVBoxLayout(firstPageColumn_);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(client);
+    column->addWidget(demand);
+    column->addStretch();
+    body->addWidget(firstPageColumn_);
+    firstPageControls_ = {testType_, unitsPanel, note_, firstPageColumn_};
+    layout->addLayout(body, 1);
+
+    dataPages_ = {firePump, hydrant, comments_, client, demand};
+    setCentralWidget(central);
+}
+
+void MainWindow::BindEntries() {
+    binder_ = new FieldBinder(
+        project_, [this](FieldScope scope) { return IndexOfScope(scope); }, prompter_, this);
+    for (DataPage* page : dataPages_) {
+        binder_->Bind(page, page->Bindings());
+    }
+    connect(binder_, &FieldBinder::Edited, this, &MainWindow::AfterEntry);
+}
+
+void MainWindow::ConnectDateButtons() {
+    // Dates are never typed: each date field has a "..." button that opens the calendar.
+    const std::pair<const char*, const char*> dateFields[] = {{"Button6", "SrDt1"},
+                                                              {"Button7", "TestDate"}};
+    for (const auto& [buttonName, fieldName] : dateFields) {
+        auto* button = findChild<QPushButton*>(QLatin1String(buttonName));
+        auto* field = findChild<QLineEdit*>(QLatin1String(fieldName));
+        if (!button || !field) {
+            continue;
+        }
+        connect(button, &QPushButton::clicked, this, [this, field] {
+            field->setText(PickDateText(prompter_, field->text()));
+            UpdateTabCaptions();
+        });
+    }
+}
+
+int MainWindow::IndexOfScope(FieldScope scope) const {
+    switch (scope) {
+    case FieldScope::SupplyTest:
+        return SupplyTestShown();
+    case FieldScope::PumpTest:
+        return CurrentPumpTest();
+    case FieldScope::Project:
+        break;
+    }
+    return 0;
+}
+
+int MainWindow::CurrentPage() const {
+    return aboutShown_ ? page::About
+                       : CurrentPageFor(project_.IsHydrantTest, tabs_->currentIndex());
+}
+
+int MainWindow::CurrentPumpTest() const {
+    return CurrentPumpTestFor(CurrentPage());
+}
+
+int MainWindow::SupplyTestShown() const {
+    return supplyTabs_ ? std::clamp(supplyTabs_->currentIndex() + 1, 1, kTestCount) : 1;
+}
+
+void MainWindow::SetFirstPageControlsVisible(bool visible) {
+    for (QWidget* control : firstPageControls_) {
+        control->setVisible(visible);
+    }
+}
+
+void MainWindow::ShowPanelOf(int shown) {
+    QWidget* wanted = panels_.value(shown + 1);
+    for (QWidget* panel : panels_) {
+        if (panel != wanted) {
+            panel->setVisible(false);
+        }
+    }
+    if (wanted) {
+        wanted->setVisible(true);
+    }
+}
+
+void MainWindow::RebuildTabList() {
+    const QStringList captions = TabCaptionsFor(project_.IsHydrantTest);
+    if (tabs_->count() == captions.size() && tabs_->tabText(0) == captions.first()) {
+        return;
+    }
+    const QSignalBlocker blocker(tabs_);
+    const int remembered = tabs_->currentIndex();
+    while (tabs_->count() > 0) {
+        tabs_->removeTab(0);
+    }
+    for (const QString& caption : captions) {
+        tabs_->addTab(caption);
+    }
+    tabs_->setCurrentIndex(std::clamp(remembered, 0, static_cast<int>(captions.size()) - 1));
+}
+
+void MainWindow::RefreshScreen() {
+    const int shown = CurrentPage();
+    SetFirstPageControlsVisible(!aboutShown_ && tabs_->currentIndex() == 0);
+    ShowPanelOf(shown);
+    if (shown == page::Graph || shown == page::Report) {
+        return; // the graph and report draw themselves from the record
+    }
+
+    auto* calculate = findChild<QCheckBox*>(QStringLiteral("CalcResFlow"));
+    RefreshView view;
+    view.Page = shown;
+    view.SupplyTest = SupplyTestShown();
+    view.CalculateFlowBox = calculate && calculate->isChecked();
+    const RefreshResult derived = RefreshDerivedValues(project_, view);
+
+    binder_->WriteControls();
+
+    const UnitWords units = UnitWordsFor(project_.UnitSystem);
+    {
+        const QSignalBlocker blocker(units_);
+        units_->setCurrentIndex(project_.UnitSystem >= 0 && project_.UnitSystem < units_->count()
+                                    ? project_.UnitSystem
+                                    : -1);
+    }
+    ApplyUnitCaptions(this, units);
+    testType_->SetItemIndex(project_.IsHydrantTest ? 1 : 0);
+    RebuildTabList();
+    ShowPanelOf(CurrentPage());
+
+    const RefreshContext context{project_,
+                                 units,
+                                 view.SupplyTest,
+                                 CurrentPumpTest(),
+                                 derived.LargeOutlet,
+                                 project_.SupplyCalcFlow[view.SupplyTest]};
+    for (DataPage* dataPage : dataPages_) {
+        dataPage->ApplyRules(context);
+    }
+    comments_->LoadCommentsMemo();
+    UpdateGraphTitle();
+    UpdateTabCaptions();
+}
+
+void MainWindow::UpdateTabCaptions() {
+    QTabBar* commentTabs = comments_->Tabs();
+    for (int test = 1; test <= kTestCount; ++test) {
+        const QString date =
+            (project_.IsHydrantTest ? project_.SupplyTestDate[test] : project_.PumpTestDate[test])
+                .trimmed();
+        const QString caption = !date.isEmpty()          ? date
+                                : project_.IsHydrantTest ? window_texts::HydrantTestTab(test)
+                                                         : window_texts::PumpTestTab(test);
+        if (project_.IsHydrantTest) {
+            if (supplyTabs_ && test - 1 < supplyTabs_->count()) {
+                supplyTabs_->setTabText(test - 1, caption);
+            }
+        } else if (test + 1 < tabs_->count()) {
+            tabs_->setTabText(test + 1, caption);
+        }
+        commentTabs->setTabText(test - 1, caption);
+    }
+}
+
+void MainWindow::UpdateGraphTitle() {
+    if (project_.TitleFromFileName) {
+        project_.GraphTitleText = GraphTitleFromFileName(project_.ProjectFileName);
+        if (auto* title = findChild<QLineEdit*>(QStringLiteral("GraphTitle"))) {
+            const QSignalBlocker blocker(title);
+            title->setText(project_.GraphTitleText);
+        }
+    }
+}
+
+void MainWindow::UpdateWindowCaption() {
+    setWindowTitle(kProductLabel + kVersionLabel + QStringLiteral(" [") + project_.ProjectFileName +
+                   QStringLiteral("]"));
+}
+
+void MainWindow::TabControl1Change() {
+    RefreshScreen();
+    WriteRecoveryCopy(project_, programFolder_, prompter_);
+    errorPromptShown_ = false;
+}
+
+void MainWindow::HydrantTestClick(int item) {
+    project_.IsHydrantTest = item == 1;
+    project_.FlowScaleIndex = item == 1 ? 1 : 0;
+    RefreshScreen();
+}
+
+void MainWindow::Units1Change(int index) {
+    project_.UnitSystem = index;
+    RefreshScreen();
+}
+
+void MainWindow::AfterEntry(AfterEdit then) {
+    switch (then) {
+    case AfterEdit::Refresh:
+        RefreshScreen();
+        break;
+    case AfterEdit::TabCaptions:
+        UpdateTabCaptions();
+        break;
+    case AfterEdit::Nothing:
+        break;
+    }
+}
+
+void MainWindow::ResetViewTabs() {
+    const QSignalBlocker commentBlocker(comments_->Tabs());
+    comments_->Tabs()->setCurrentIndex(0);
+    if (supplyTabs_) {
+        const QSignalBlocker supplyBlocker(supplyTabs_);
+        supplyTabs_->setCurrentIndex(0);
+    }
+    const QSignalBlocker tabBlocker(tabs_);
+    tabs_->setCurrentIndex(0);
+}
+
+void MainWindow::BeginLoading(const QString&) {
+    ResetViewTabs();
+    UpdateWindowCaption();
+    errorPromptSuppressed_ = false;
+    errorPromptShown_ = false;
+    loading_ = true;
+}
+
+void MainWindow::EndLoading() {
+    loading_ = false;
+}
+
+void MainWindow::SelectMainTab(int index) {
+    RebuildTabList();
+    const QSignalBlocker blocker(tabs_);
+    tabs_->setCurrentIndex(std::clamp(index, 0, tabs_->count() - 1));
+    const QSignalBlocker commentBlocker(comments_->Tabs());
+    comments_->Tabs()->setCurrentIndex(0);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!firstPaintDone_) {
+        FirstPaint();
+    }
+}
+
+} // namespace quenra

@@ -1,0 +1,134 @@
+#pragma once
+
+#include "FieldBinding.h"
+#include "files/ProjectView.h"
+#include "model/ProjectData.h"
+
+#include <QImage>
+#include <QList>
+#include <QMainWindow>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QTabBar;
+
+namespace quenra {
+
+class AboutPage;
+class CommentsPage;
+class DataPage;
+class FieldBinder;
+class Prompter;
+class RadioGroup;
+class Shell;
+
+// The one window of the program. It owns the project record for the life of the process, shows
+// one page at a time through its tab strip, copies every edit into the record at once and
+// writes the record back into the controls with RefreshScreen.
+class MainWindow : public QMainWindow, public ProjectView {
+    Q_OBJECT
+public:
+    // `programFolder` holds the recovery copies and the "PDF" scratch folder; `startFile` is
+    // the file named on the command line (opened at the first paint when it exists).
+    MainWindow(Prompter& prompter, Shell& shell, QString programFolder, QString startFile,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    ProjectData& Project() { return project_; }
+    const QImage& Logo() const { return logo_; }
+
+    // The page shown: -1 About, 0 fire pump data, 1 fire hydrant data, 2 comments, 3..7 pump
+    // tests 1..5, 8 graph, 9 report, 10 setup. The tab lists of the two test kinds differ.
+    int CurrentPage() const;
+    // The pump test whose page is shown, else 1.
+    int CurrentPumpTest() const;
+    // The supply test whose tab is shown, 1..5.
+    int SupplyTestShown() const;
+
+    // Shows the record: panels, every control, derived values, captions and tab names.
+    void RefreshScreen();
+    void UpdateTabCaptions();
+    void UpdateGraphTitle();
+    void UpdateWindowCaption();
+
+    // File menu and the other commands, as the menus run them.
+    void NewPumpTest();
+    void NewHydrantTest();
+    void OpenCommand();
+    bool SaveCommand();
+    bool SaveAsCommand();
+    void RecoverLastFileCommand();
+    void ShowAbout();
+    void CloseAbout();
+    void ShowTutorial();
+
+    // The first paint's work: a new project, then the file named on the command line.
+    void FirstPaint();
+
+    // ProjectView: what opening a project asks of the window.
+    void BeginLoading(const QString& path) override;
+    void EndLoading() override;
+    void SelectMainTab(int index) override;
+    void Refresh() override { RefreshScreen(); }
+
+    bool Loading() const { return loading_; }
+    bool ErrorPromptShown() const { return errorPromptShown_; }
+    bool ErrorPromptSuppressed() const { return errorPromptSuppressed_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateFolders();
+    void BuildPages();
+    void BuildMenus();
+    QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
+    void BindEntries();
+    void ConnectDateButtons();
+
+    void TabControl1Change();
+    void HydrantTestClick(int item);
+    void Units1Change(int index);
+    void AfterEntry(AfterEdit then);
+    void GraphOrReportCommand();
+    void ResetViewTabs();
+
+    void ShowPanelOf(int page);
+    void RebuildTabList();
+    void SetFirstPageControlsVisible(bool visible);
+    void SetMenusVisible(bool visible);
+    int IndexOfScope(FieldScope scope) const;
+
+    Prompter& prompter_;
+    Shell& shell_;
+    QString programFolder_;
+    QString startFile_;
+    ProjectData project_;
+    QImage logo_;
+
+    QTabBar* tabs_ = nullptr;
+    QTabBar* supplyTabs_ = nullptr;
+    RadioGroup* testType_ = nullptr;
+    QComboBox* units_ = nullptr;
+    QLabel* note_ = nullptr;
+    QWidget* firstPageColumn_ = nullptr;
+    QList<QWidget*> firstPageControls_; // stand on the tab strip; shown on the first tab only
+    CommentsPage* comments_ = nullptr;
+    AboutPage* about_ = nullptr;
+    QList<DataPage*> dataPages_;
+    QList<QWidget*> panels_; // indexed by page + 1 (About is page -1)
+    FieldBinder* binder_ = nullptr;
+    QList<QMenu*> hideableMenus_;
+    QAction* captureAction_ = nullptr;
+
+    bool firstPaintDone_ = false;
+    bool aboutShown_ = false;
+    bool loading_ = false;
+    bool errorPromptShown_ = false;
+    bool errorPromptSuppressed_ = false;
+};
+
+} // namespace quenra

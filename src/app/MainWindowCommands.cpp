@@ -1,0 +1,251 @@
+// The commands of the main window's menus and its start and close.
+#include "AboutPage.h"
+#include "MainWindow.h"
+#include "WindowTexts.h"
+#include "files/ClientInfoImport.h"
+#include "files/OpenProject.h"
+#include "files/ProjectFileWriter.h"
+#include "files/RecoveryCopies.h"
+#include "hydraulics/RecordRefresh.h"
+#include "model/ResetToDefaults.h"
+#include "platform/Prompter.h"
+#include "platform/Shell.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QSignalBlocker>
+#include <QTabBar>
+
+namespace quenra {
+
+namespace {
+
+bool IsLegacyFile(const QString& path) {
+    return QFileInfo(path).suffix().toLower() == QStringLiteral("ned");
+}
+
+// The name the project is saved under: the chosen name with the project extension. A name
+// that already ends in it, in any case, is kept as chosen: on a file system that tells cases
+// apart, "Plant.qrx" and "Plant.QRX" are two files, and the inspector meant the one chosen.
+QString WithProjectExtension(const QString& chosen) {
+    const QFileInfo info(chosen);
+    const QString suffix = info.suffix();
+    if (suffix.compare(QStringLiteral("qrx"), Qt::CaseInsensitive) == 0) {
+        return chosen;
+    }
+    const QString stem = suffix.isEmpty() ? chosen : chosen.left(chosen.size() - suffix.size() - 1);
+    return stem + window_texts::kProjectExtension;
+}
+
+} // namespace
+
+QAction* MainWindow::AddAction(QMenu* menu, const QString& name, const QString& caption) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    menu->addAction(action);
+    return action;
+}
+
+void MainWindow::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("File1"));
+    QAction* newPump = AddAction(file, QStringLiteral("New1"), QStringLiteral("New Pump Test"));
+    newPump->setShortcut(QKeySequence::New);
+    connect(newPump, &QAction::triggered, this, &MainWindow::NewPumpTest);
+    connect(AddAction(file, QStringLiteral("NewSupplyReport1"), QStringLiteral("New Hydrant Test")),
+            &QAction::triggered, this, &MainWindow::NewHydrantTest);
+    QAction* open = AddAction(file, QStringLiteral("Open1"), QStringLiteral("Open"));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, &MainWindow::OpenCommand);
+    QAction* save = AddAction(file, QStringLiteral("Save1"), QStringLiteral("Save"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, &MainWindow::SaveCommand);
+    connect(AddAction(file, QStringLiteral("SaveAs1"), QStringLiteral("Save As...")),
+            &QAction::triggered, this, &MainWindow::SaveAsCommand);
+    connect(
+        AddAction(file, QStringLiteral("RecoverLastFile1"), QStringLiteral("Recover Last File")),
+        &QAction::triggered, this, &MainWindow::RecoverLastFileCommand);
+    // The data check comes with the curves; until then the command is there but not offered.
+    AddAction(file, QStringLiteral("ErrorCheck1"), QStringLiteral("Error Check"))
+        ->setEnabled(false);
+    QAction* print = AddAction(file, QStringLiteral("Print1"), QStringLiteral("Print"));
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, &MainWindow::GraphOrReportCommand);
+    file->addSeparator();
+    connect(AddAction(file, QStringLiteral("Exit1"), QStringLiteral("Exit")), &QAction::triggered,
+            this, &QWidget::close);
+
+    captureAction_ = bar->addAction(QStringLiteral("Capture"));
+    captureAction_->setObjectName(QStringLiteral("Capture1"));
+    connect(captureAction_, &QAction::triggered, this, &MainWindow::GraphOrReportCommand);
+
+    QMenu* pdf = bar->addMenu(QStringLiteral("PDF"));
+    pdf->setObjectName(QStringLiteral("PDF2"));
+    AddAction(pdf, QStringLiteral("DefaultFile1"), QStringLiteral("Default PDF File"))
+        ->setVisible(false);
+    connect(AddAction(pdf, QStringLiteral("PDFSave1"), QStringLiteral("PDF Save")),
+            &QAction::triggered, this, &MainWindow::GraphOrReportCommand);
+    connect(AddAction(pdf, QStringLiteral("PDF1"), QStringLiteral("PDF Save As...")),
+            &QAction::triggered, this, &MainWindow::GraphOrReportCommand);
+    for (const auto& [name, caption] :
+         {std::pair{"OverwriteOldPDF1", "Overwrite current  PDF"},
+          std::pair{"AppendtocurrentPDF1", "Append to current PDF"}}) {
+        QAction* hidden = AddAction(pdf, QLatin1String(name), QLatin1String(caption));
+        hidden->setVisible(false);
+        hidden->setEnabled(false);
+    }
+
+    for (const auto& [name, caption] :
+         {std::pair{"TestPrint11", "Test Print 1"}, std::pair{"TestPrint21", "Test Print 2"},
+          std::pair{"TestPrintThree1", "Test Print Three"}}) {
+        QAction* hidden = bar->addAction(QLatin1String(caption));
+        hidden->setObjectName(QLatin1String(name));
+        hidden->setVisible(false);
+    }
+
+    QMenu* help = bar->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    QAction* tutorial = AddAction(help, QStringLiteral("Contents1"), QStringLiteral("Tutorial"));
+    tutorial->setShortcut(QKeySequence::HelpContents);
+    connect(tutorial, &QAction::triggered, this, &MainWindow::ShowTutorial);
+    connect(AddAction(help, QStringLiteral("About1"), QStringLiteral("About")), &QAction::triggered,
+            this, &MainWindow::ShowAbout);
+
+    hideableMenus_ = {file, pdf, help};
+}
+
+void MainWindow::SetMenusVisible(bool visible) {
+    for (QMenu* menu : hideableMenus_) {
+        menu->menuAction()->setVisible(visible);
+    }
+    captureAction_->setVisible(visible);
+}
+
+void MainWindow::FirstPaint() {
+    firstPaintDone_ = true;
+    ResetToDefaults(project_);
+    ResetViewTabs();
+    if (!startFile_.isEmpty() && QFileInfo(startFile_).isFile()) {
+        if (QFileInfo(startFile_).suffix().toLower() == QStringLiteral("ini")) {
+            ImportClientInfoFile(project_, startFile_, prompter_);
+        } else {
+            OpenProject(project_, startFile_, prompter_, *this);
+        }
+    }
+    RefreshScreen();
+}
+
+void MainWindow::NewPumpTest() {
+    project_.ProjectFileName = window_texts::kUntitled;
+    UpdateWindowCaption();
+    ResetToDefaults(project_);
+    errorPromptSuppressed_ = false;
+    errorPromptShown_ = false;
+    ResetViewTabs();
+    RefreshScreen();
+}
+
+void MainWindow::NewHydrantTest() {
+    project_.ProjectFileName = window_texts::kUntitled;
+    UpdateWindowCaption();
+    ResetToHydrantTestDefaults(project_);
+    errorPromptSuppressed_ = false;
+    errorPromptShown_ = false;
+    ResetViewTabs();
+    RefreshScreen();
+}
+
+void MainWindow::OpenCommand() {
+    const std::optional<QString> chosen = prompter_.OpenFileName(window_texts::kOpenFilter);
+    if (!chosen) {
+        return;
+    }
+    OpenProject(project_, *chosen, prompter_, *this);
+    RefreshScreen();
+}
+
+bool MainWindow::SaveCommand() {
+    const QString& path = project_.ProjectFileName;
+    if (QFileInfo(path).isFile() && !IsLegacyFile(path)) {
+        return WriteProjectFile(project_, path, prompter_);
+    }
+    // A new project, or one brought in from a legacy file, which is never overwritten.
+    return SaveAsCommand();
+}
+
+bool MainWindow::SaveAsCommand() {
+    const QString suggested =
+        project_.ProjectFileName == window_texts::kUntitled ? QString() : project_.ProjectFileName;
+    const std::optional<QString> chosen =
+        prompter_.SaveFileName(window_texts::kSaveFilter, suggested);
+    bool written = false;
+    if (chosen) {
+        project_.ProjectFileName = WithProjectExtension(*chosen);
+        written = WriteProjectFile(project_, project_.ProjectFileName, prompter_);
+        UpdateWindowCaption();
+    }
+    UpdateGraphTitle();
+    return written;
+}
+
+void MainWindow::RecoverLastFileCommand() {
+    RecoverLastFile(project_, programFolder_, prompter_, *this);
+    UpdateWindowCaption();
+}
+
+void MainWindow::ShowAbout() {
+    SetMenusVisible(false);
+    tabs_->setVisible(false);
+    aboutShown_ = true;
+    RefreshScreen();
+}
+
+void MainWindow::CloseAbout() {
+    aboutShown_ = false;
+    {
+        const QSignalBlocker blocker(tabs_);
+        tabs_->setCurrentIndex(0);
+    }
+    tabs_->setVisible(true);
+    SetMenusVisible(true);
+    RefreshScreen();
+}
+
+void MainWindow::ShowTutorial() {
+    // Nothing is said when the manual is not installed.
+    shell_.StartProgram(QDir(programFolder_).filePath(window_texts::kManualProgram), {},
+                        programFolder_);
+}
+
+void MainWindow::GraphOrReportCommand() {
+    const int shown = CurrentPage();
+    if (shown != page::Graph && shown != page::Report) {
+        prompter_.Inform(window_texts::kSelectGraphOrReport);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    switch (prompter_.Ask(window_texts::kSaveBeforeQuitting, Prompter::Choices::YesNoCancel)) {
+    case Prompter::Answer::No:
+        event->accept();
+        return;
+    case Prompter::Answer::Yes:
+        if (SaveCommand()) {
+            event->accept();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    event->ignore();
+}
+
+} // namespace quenra

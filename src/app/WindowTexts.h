@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+namespace quenra::window_texts {
+
+// Captions, menu items and messages of the main window.
+
+inline const QString kFirePumpTab = QStringLiteral("Fire Pump Test");
+inline const QString kHydrantTab = QStringLiteral("Fire Hydrant Test");
+inline const QString kCommentsTab = QStringLiteral("Comments");
+inline const QString kGraphTab = QStringLiteral("Graph");
+inline const QString kReportTab = QStringLiteral("Report");
+inline const QString kSetupTab = QStringLiteral("Setup");
+inline QString PumpTestTab(int test) {
+    return QStringLiteral("Pump Test ") + QString::number(test);
+}
+inline QString HydrantTestTab(int test) {
+    return QStringLiteral("Hydrant Test ") + QString::number(test);
+}
+
+inline const QString kTestTypeCaption = QStringLiteral("Test Type");
+inline const QString kUnitsCaption = QStringLiteral("Units");
+inline const QString kOneFilePerTestNote = QStringLiteral(
+    "NOTE: Each Fire Pump or Hydrant Test requires a separate computer file.  Example:  2 fire "
+    "pumps next to each other in separate builds = 2 computer files.");
+
+inline const QString kOpenFilter = QStringLiteral("Quenra Files|*.qrx|NED FIles|*.ned");
+inline const QString kSaveFilter = QStringLiteral("Quenra Files|*.QRX");
+inline const QString kProjectExtension = QStringLiteral(".QRX");
+inline const QString kUntitled = QStringLiteral("untitled");
+
+inline const QString kSaveBeforeQuitting = QStringLiteral("Save before quitting?");
+inline const QString kSelectGraphOrReport = QStringLiteral("Select the Graph or Report tab first");
+inline QString CannotCreateFolder(const QString& path) {
+    return QStringLiteral("Error T56X:  Cannot create ") + path;
+}
+
+// The manual program in the program's folder, started by Help > Tutorial.
+#ifdef Q_OS_WIN
+inline const QString kManualProgram = QStringLiteral("Quenra Manual.exe");
+#else
+inline const QString kManualProgram = QStringLiteral("Quenra Manual");
+#endif
+
+} // namespace quenra::window_texts
