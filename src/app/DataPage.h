@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FieldBinding.h"
+#include "hydraulics/PumpTestTable.h"
 #include "hydraulics/UnitSystem.h"
 
 #include <QList>
@@ -16,12 +17,16 @@ struct RefreshContext {
     int PumpTest = 1;           // the pump test whose page is shown, else 1
     bool LargeOutlet = false;   // the supply test shown has a 4 or 4.5 outlet
     bool CalculateFlow = false; // the supply test shown computes its flow from the pitot reading
+    // On a pump test page: the readings table as the refresh computed it (marked cells,
+    // indicator, pitot flows); otherwise null.
+    const PumpTestTableView* PumpTable = nullptr;
 };
 
 // A page of the main window built in code. Its controls carry the object names that the entry
 // table and the tests use; the refresh writes the bound controls from the record (signals
 // blocked), then lets the page apply its own rules.
 class DataPage : public QWidget {
+    Q_OBJECT
 public:
     using QWidget::QWidget;
 
@@ -31,6 +36,15 @@ public:
     // After the bound controls show the record: item choices that depend on the record,
     // visibility, enabling and captions. Writes controls with their signals blocked.
     virtual void ApplyRules(const RefreshContext& context) = 0;
+
+    // The cell of the readings table being typed in, which the refresh leaves unmarked.
+    virtual std::optional<GridCell> EditingCell() const { return std::nullopt; }
+
+signals:
+    // Something the page shows depends on what was just entered: the window refreshes.
+    void RefreshRequested();
+    // A test date changed: the window renames the test's tabs.
+    void TabCaptionsChanged();
 };
 
 } // namespace quenra

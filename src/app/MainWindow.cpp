@@ -188,6 +188,8 @@ void MainWindow::BuildPages() {
 
     dataPages_ = {firePump, hydrant, comments_, client, demand};
     setCentralWidget(central);
+    // One page at a time from the start: the window is sized for one, not for all stacked.
+    ShowPanelOf(page::FirePump);
 }
 
 void MainWindow::BindEntries() {
@@ -197,6 +199,10 @@ void MainWindow::BindEntries() {
         binder_->Bind(page, page->Bindings());
     }
     connect(binder_, &FieldBinder::Edited, this, &MainWindow::AfterEntry);
+    for (DataPage* page : dataPages_) {
+        connect(page, &DataPage::RefreshRequested, this, &MainWindow::RefreshScreen);
+        connect(page, &DataPage::TabCaptionsChanged, this, &MainWindow::UpdateTabCaptions);
+    }
 }
 
 void MainWindow::ConnectDateButtons() {
@@ -288,6 +294,11 @@ void MainWindow::RefreshScreen() {
     view.Page = shown;
     view.SupplyTest = SupplyTestShown();
     view.CalculateFlowBox = calculate && calculate->isChecked();
+    for (const DataPage* dataPage : dataPages_) {
+        if (const std::optional<GridCell> cell = dataPage->EditingCell()) {
+            view.EditingCell = cell;
+        }
+    }
     const RefreshResult derived = RefreshDerivedValues(project_, view);
 
     binder_->WriteControls();
@@ -304,12 +315,13 @@ void MainWindow::RefreshScreen() {
     RebuildTabList();
     ShowPanelOf(CurrentPage());
 
-    const RefreshContext context{project_,
-                                 units,
-                                 view.SupplyTest,
-                                 CurrentPumpTest(),
-                                 derived.LargeOutlet,
-                                 project_.SupplyCalcFlow[view.SupplyTest]};
+    RefreshContext context{project_,
+                           units,
+                           view.SupplyTest,
+                           CurrentPumpTest(),
+                           derived.LargeOutlet,
+                           project_.SupplyCalcFlow[view.SupplyTest]};
+    context.PumpTable = derived.PumpTable ? &*derived.PumpTable : nullptr;
     for (DataPage* dataPage : dataPages_) {
         dataPage->ApplyRules(context);
     }
