@@ -23,6 +23,17 @@ const char* const kPressure[] = {"Edit2", "Edit3", "Edit4", "Edit5", "Edit6"};
 const char* const kPurpose[] = {"Edit1", "Edit12", "Edit13", "Edit14", "Edit15"};
 const char* const kColour[] = {"Shape20", "Shape19", "Shape18", "Shape17", "Shape16"};
 
+// A column caption over its unit label, which follows the unit system.
+QWidget* ColumnHeader(const QString& caption, const char* unitLabel, QWidget* parent) {
+    auto* header = new QWidget(parent);
+    auto* layout = new QVBoxLayout(header);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(new QLabel(caption, header));
+    layout->addWidget(MakeLabel(QLatin1String(unitLabel), EnglishUnitCaption(unitLabel), header));
+    return header;
+}
+
 } // namespace
 
 QStringList DemandPointsPanel::PurposeItems() {
@@ -44,22 +55,8 @@ DemandPointsPanel::DemandPointsPanel(QWidget* parent) : DataPage(parent) {
     grid->setVerticalSpacing(3);
 
     grid->addWidget(new QLabel(QStringLiteral("Display"), group), 0, 0);
-    auto* flowHeader = new QWidget(group);
-    auto* flowHeaderLayout = new QVBoxLayout(flowHeader);
-    flowHeaderLayout->setContentsMargins(0, 0, 0, 0);
-    flowHeaderLayout->setSpacing(0);
-    flowHeaderLayout->addWidget(new QLabel(QStringLiteral("Flow"), flowHeader));
-    flowHeaderLayout->addWidget(
-        MakeLabel(QStringLiteral("Label26"), EnglishUnitCaption("Label26"), flowHeader));
-    grid->addWidget(flowHeader, 0, 1);
-    auto* pressureHeader = new QWidget(group);
-    auto* pressureHeaderLayout = new QVBoxLayout(pressureHeader);
-    pressureHeaderLayout->setContentsMargins(0, 0, 0, 0);
-    pressureHeaderLayout->setSpacing(0);
-    pressureHeaderLayout->addWidget(new QLabel(QStringLiteral("Pressure"), pressureHeader));
-    pressureHeaderLayout->addWidget(
-        MakeLabel(QStringLiteral("Label32"), EnglishUnitCaption("Label32"), pressureHeader));
-    grid->addWidget(pressureHeader, 0, 2);
+    grid->addWidget(ColumnHeader(QStringLiteral("Flow"), "Label26", group), 0, 1);
+    grid->addWidget(ColumnHeader(QStringLiteral("Pressure"), "Label32", group), 0, 2);
     grid->addWidget(new QLabel(QStringLiteral("Purpose"), group), 0, 3);
 
     for (int i = 0; i < kTestCount; ++i) {

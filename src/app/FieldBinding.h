@@ -55,43 +55,38 @@ auto DemandElementOf(PerTest<T> ProjectData::*pumpSet, PerTest<T> ProjectData::*
     };
 }
 
-inline FieldBinding TextField(QString control, std::function<QString&(ProjectData&, int)> field,
-                              FieldScope scope = FieldScope::Project,
-                              AfterEdit then = AfterEdit::Nothing) {
+// A row of the table; exactly one accessor member is set.
+template <class T>
+FieldBinding MakeBinding(std::function<T&(ProjectData&, int)> FieldBinding::*accessor,
+                         QString control, std::function<T&(ProjectData&, int)> field,
+                         FieldScope scope, AfterEdit then) {
     FieldBinding b;
     b.Control = std::move(control);
     b.Scope = scope;
     b.Then = then;
-    b.Text = std::move(field);
+    b.*accessor = std::move(field);
     return b;
+}
+
+inline FieldBinding TextField(QString control, std::function<QString&(ProjectData&, int)> field,
+                              FieldScope scope = FieldScope::Project,
+                              AfterEdit then = AfterEdit::Nothing) {
+    return MakeBinding(&FieldBinding::Text, std::move(control), std::move(field), scope, then);
 }
 inline FieldBinding CheckField(QString control, std::function<bool&(ProjectData&, int)> field,
                                FieldScope scope = FieldScope::Project,
                                AfterEdit then = AfterEdit::Nothing) {
-    FieldBinding b;
-    b.Control = std::move(control);
-    b.Scope = scope;
-    b.Then = then;
-    b.Check = std::move(field);
-    return b;
+    return MakeBinding(&FieldBinding::Check, std::move(control), std::move(field), scope, then);
 }
 inline FieldBinding IndexField(QString control, std::function<int&(ProjectData&, int)> field,
                                FieldScope scope = FieldScope::Project,
                                AfterEdit then = AfterEdit::Nothing) {
-    FieldBinding b;
-    b.Control = std::move(control);
-    b.Scope = scope;
-    b.Then = then;
-    b.Index = std::move(field);
-    return b;
+    return MakeBinding(&FieldBinding::Index, std::move(control), std::move(field), scope, then);
 }
 inline FieldBinding SwatchField(QString control, std::function<Colour&(ProjectData&, int)> field,
                                 FieldScope scope = FieldScope::Project) {
-    FieldBinding b;
-    b.Control = std::move(control);
-    b.Scope = scope;
-    b.Swatch = std::move(field);
-    return b;
+    return MakeBinding(&FieldBinding::Swatch, std::move(control), std::move(field), scope,
+                       AfterEdit::Nothing);
 }
 
 } // namespace quenra

@@ -95,6 +95,7 @@ private:
     void AfterEntry(AfterEdit then);
     void GraphOrReportCommand();
     void ResetViewTabs();
+    void StartNewProject(bool hydrantTest);
 
     void ShowPanelOf(int page);
     void RebuildTabList();

@@ -143,19 +143,21 @@ void MainWindow::FirstPaint() {
 }
 
 void MainWindow::NewPumpTest() {
-    project_.ProjectFileName = window_texts::kUntitled;
-    UpdateWindowCaption();
-    ResetToDefaults(project_);
-    errorPromptSuppressed_ = false;
-    errorPromptShown_ = false;
-    ResetViewTabs();
-    RefreshScreen();
+    StartNewProject(false);
 }
 
 void MainWindow::NewHydrantTest() {
+    StartNewProject(true);
+}
+
+void MainWindow::StartNewProject(bool hydrantTest) {
     project_.ProjectFileName = window_texts::kUntitled;
     UpdateWindowCaption();
-    ResetToHydrantTestDefaults(project_);
+    if (hydrantTest) {
+        ResetToHydrantTestDefaults(project_);
+    } else {
+        ResetToDefaults(project_);
+    }
     errorPromptSuppressed_ = false;
     errorPromptShown_ = false;
     ResetViewTabs();
