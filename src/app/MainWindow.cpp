@@ -9,6 +9,7 @@
 #include "FirePumpPage.h"
 #include "HydrantPage.h"
 #include "RadioGroup.h"
+#include "SetupPage.h"
 #include "UnitCaptions.h"
 #include "WindowTexts.h"
 #include "files/RecoveryCopies.h"
@@ -141,6 +142,7 @@ void MainWindow::BuildPages() {
     auto* hydrant = new HydrantPage(central);
     comments_ = new CommentsPage(project_, central);
     about_ = new AboutPage(logo_, central);
+    auto* setup = new SetupPage(project_, central);
     supplyTabs_ = hydrant->findChild<QTabBar*>(QStringLiteral("TabControl2"));
     if (supplyTabs_) {
         connect(supplyTabs_, &QTabBar::currentChanged, this, &MainWindow::TabControl1Change);
@@ -162,7 +164,7 @@ void MainWindow::BuildPages() {
                pumpTest,
                EmptyPanel(QStringLiteral("GraphPanel"), central),
                EmptyPanel(QStringLiteral("ReportPanel"), central),
-               EmptyPanel(QStringLiteral("SetupPanel"), central)};
+               Scrolling(setup, central)};
     QList<QWidget*> added;
     for (QWidget* panel : panels_) {
         if (!added.contains(panel)) {
@@ -186,7 +188,7 @@ void MainWindow::BuildPages() {
     firstPageControls_ = {testType_, unitsPanel, note_, firstPageColumn_};
     layout->addLayout(body, 1);
 
-    dataPages_ = {firePump, hydrant, comments_, client, demand};
+    dataPages_ = {firePump, hydrant, comments_, client, demand, setup};
     setCentralWidget(central);
     // One page at a time from the start: the window is sized for one, not for all stacked.
     ShowPanelOf(page::FirePump);

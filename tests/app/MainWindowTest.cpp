@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/DatePicker.h"
+#include "app/RadioGroup.h"
 #include "files/ProjectFileReader.h"
 #include "files/ProjectFileWriter.h"
 #include "files/RecoveryCopies.h"
@@ -323,6 +324,27 @@ TEST_F(MainWindowTest, AProjectEnteredByHandIsSavedAndReadBackAsEntered) {
         expected.GraphTitleText = read.GraphTitleText; // the title follows the name after saving
         EXPECT_EQ(read, expected) << test::FirstDifference(read, expected);
     }
+}
+
+TEST_F(MainWindowTest, SetupOptionsAreSavedWithTheProject) {
+    Start();
+    Tabs()->setCurrentIndex(9);
+    EXPECT_TRUE(Visible("SetupPanel"));
+    QTest::mouseClick(Find<QWidget>("PmRdGr_2"), Qt::LeftButton);
+    Type("Edit28", QStringLiteral("9"));
+    EXPECT_TRUE(Project().HideAllReadings);
+    EXPECT_TRUE(Project().HideVoltsAmps);
+    prompter_.FileNames << Path(QStringLiteral("Options.qrx"));
+    ASSERT_TRUE(window_->SaveAsCommand());
+
+    Trigger("New1");
+    EXPECT_FALSE(Project().HideAllReadings);
+    prompter_.FileNames << Path(QStringLiteral("Options.qrx"));
+    Trigger("Open1");
+    Tabs()->setCurrentIndex(9);
+    EXPECT_EQ(Find<RadioGroup>("PmRdGr")->ItemIndex(), 2);
+    EXPECT_EQ(Find<QLineEdit>("Edit28")->text(), QStringLiteral("9"));
+    EXPECT_EQ(Find<QLineEdit>("GraphTitle")->text(), QStringLiteral("Options"));
 }
 
 TEST_F(MainWindowTest, ALegacyFileIsNeverOverwritten) {
