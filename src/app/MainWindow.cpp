@@ -330,6 +330,16 @@ void MainWindow::RefreshScreen() {
     comments_->LoadCommentsMemo();
     UpdateGraphTitle();
     UpdateTabCaptions();
+    ShowStartOfTexts();
+}
+
+void MainWindow::ShowStartOfTexts() {
+    // A long text reads from its beginning, except in the box being typed in.
+    for (QLineEdit* line : findChildren<QLineEdit*>()) {
+        if (!line->hasFocus()) {
+            line->setCursorPosition(0);
+        }
+    }
 }
 
 void MainWindow::UpdateTabCaptions() {

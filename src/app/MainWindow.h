@@ -96,6 +96,7 @@ private:
     void GraphOrReportCommand();
     void ResetViewTabs();
     void StartNewProject(bool hydrantTest);
+    void ShowStartOfTexts();
 
     void ShowPanelOf(int page);
     void RebuildTabList();
