@@ -111,6 +111,7 @@ void FieldBinder::WriteControls() {
             if (auto* edit = qobject_cast<QLineEdit*>(control)) {
                 if (edit->text() != text) {
                     edit->setText(text);
+                    edit->setCursorPosition(0); // show the start of a long text
                 }
             } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
                 // A control that already shows the value is left alone, so that a refresh

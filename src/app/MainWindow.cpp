@@ -8,6 +8,7 @@
 #include "FieldBinder.h"
 #include "FirePumpPage.h"
 #include "HydrantPage.h"
+#include "PumpTestPage.h"
 #include "RadioGroup.h"
 #include "SetupPage.h"
 #include "UnitCaptions.h"
@@ -152,7 +153,8 @@ void MainWindow::BuildPages() {
 
     // Panels by page number + 1: About, fire pump, hydrant, comments, pump test, graph,
     // report, setup.
-    QWidget* pumpTest = EmptyPanel(QStringLiteral("PumpPanel"), central);
+    auto* pumpTestPage = new PumpTestPage(project_, prompter_, central);
+    QWidget* pumpTest = Scrolling(pumpTestPage, central);
     panels_ = {about_,
                Scrolling(firePump, central),
                Scrolling(hydrant, central),
@@ -188,7 +190,7 @@ void MainWindow::BuildPages() {
     firstPageControls_ = {testType_, unitsPanel, note_, firstPageColumn_};
     layout->addLayout(body, 1);
 
-    dataPages_ = {firePump, hydrant, comments_, client, demand, setup};
+    dataPages_ = {firePump, hydrant, comments_, client, demand, setup, pumpTestPage};
     setCentralWidget(central);
     // One page at a time from the start: the window is sized for one, not for all stacked.
     ShowPanelOf(page::FirePump);
@@ -330,16 +332,6 @@ void MainWindow::RefreshScreen() {
     comments_->LoadCommentsMemo();
     UpdateGraphTitle();
     UpdateTabCaptions();
-    ShowStartOfTexts();
-}
-
-void MainWindow::ShowStartOfTexts() {
-    // A long text reads from its beginning, except in the box being typed in.
-    for (QLineEdit* line : findChildren<QLineEdit*>()) {
-        if (!line->hasFocus()) {
-            line->setCursorPosition(0);
-        }
-    }
 }
 
 void MainWindow::UpdateTabCaptions() {

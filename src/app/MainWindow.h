@@ -96,7 +96,6 @@ private:
     void GraphOrReportCommand();
     void ResetViewTabs();
     void StartNewProject(bool hydrantTest);
-    void ShowStartOfTexts();
 
     void ShowPanelOf(int page);
     void RebuildTabList();
