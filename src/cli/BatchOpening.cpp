@@ -1,0 +1,45 @@
+#include "BatchOpening.h"
+
+#include "files/ClientInfoImport.h"
+#include "files/FileMessages.h"
+#include "files/HeadlessProjectView.h"
+#include "files/OpenProject.h"
+#include "model/ProjectData.h"
+#include "model/ResetToDefaults.h"
+#include "platform/Prompter.h"
+
+#include <QFileInfo>
+
+namespace quenra {
+
+namespace {
+
+// What the first paint of a new window does with the file named on its command line.
+ReadOutcome OpenAtStart(ProjectData& project, const QString& path, Prompter& prompter,
+                        HeadlessProjectView& view) {
+    ResetToDefaults(project);
+    if (QFileInfo(path).suffix().toLower() == QStringLiteral("ini")) {
+        return ImportClientInfoFile(project, path, prompter) ? ReadOutcome::Complete
+                                                             : ReadOutcome::Unreadable;
+    }
+    return OpenProject(project, path, prompter, view);
+}
+
+} // namespace
+
+std::optional<ReadOutcome> OpenForBatch(ProjectData& project, const QString& path,
+                                        Prompter& prompter) {
+    if (!QFileInfo(path).isFile()) {
+        prompter.Inform(file_messages::FileNotFound(path));
+        return std::nullopt;
+    }
+    HeadlessProjectView view(project);
+    const ReadOutcome outcome = OpenAtStart(project, path, prompter, view);
+    if (outcome == ReadOutcome::Unreadable) {
+        return std::nullopt;
+    }
+    view.Refresh();
+    return outcome;
+}
+
+} // namespace quenra

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "DataCheck.h"
+
+namespace quenra {
+
+class Prompter;
+
+// The two flags the window keeps for the question before a rendering. Both are cleared at
+// start-up, by New and when a project is opened; ErrorPromptShown also on every change of the
+// main tab.
+struct PromptFlags {
+    bool ErrorPromptShown = false;      // asked once since the last tab change
+    bool ErrorPromptSuppressed = false; // the inspector chose Abort
+};
+
+// What a rendering does before it draws: the check runs silently; when it found problems and
+// the question is neither suppressed nor already asked, asks "Display errors?" with Yes, No
+// and Abort. Yes shows every message, Abort suppresses the question until the next New or
+// opened project. Returns the silent check's result, whose flags the curve rebuild uses.
+CheckResult PromptForDataErrors(ProjectData& project, Prompter& prompter, PromptFlags& flags,
+                                bool loadingProject = false);
+
+} // namespace quenra
