@@ -372,7 +372,7 @@ void MainWindow::UpdateWindowCaption() {
 void MainWindow::TabControl1Change() {
     RefreshScreen();
     WriteRecoveryCopy(project_, programFolder_, prompter_);
-    errorPromptShown_ = false;
+    errorPrompt_.ErrorPromptShown = false;
 }
 
 void MainWindow::HydrantTestClick(int item) {
@@ -413,8 +413,7 @@ void MainWindow::ResetViewTabs() {
 void MainWindow::BeginLoading(const QString&) {
     ResetViewTabs();
     UpdateWindowCaption();
-    errorPromptSuppressed_ = false;
-    errorPromptShown_ = false;
+    errorPrompt_ = PromptFlags();
     loading_ = true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "FieldBinding.h"
 #include "files/ProjectView.h"
+#include "hydraulics/DataErrorPrompt.h"
 #include "model/ProjectData.h"
 
 #include <QImage>
@@ -74,8 +75,10 @@ public:
     void Refresh() override { RefreshScreen(); }
 
     bool Loading() const { return loading_; }
-    bool ErrorPromptShown() const { return errorPromptShown_; }
-    bool ErrorPromptSuppressed() const { return errorPromptSuppressed_; }
+    // The flags of the question asked before the graph or report is drawn.
+    PromptFlags& ErrorPrompt() { return errorPrompt_; }
+    // File > Error Check: every problem of the data, or "No errors found".
+    void ErrorCheck();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -128,8 +131,7 @@ private:
     bool firstPaintDone_ = false;
     bool aboutShown_ = false;
     bool loading_ = false;
-    bool errorPromptShown_ = false;
-    bool errorPromptSuppressed_ = false;
+    PromptFlags errorPrompt_;
 };
 
 } // namespace quenra

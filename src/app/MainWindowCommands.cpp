@@ -6,6 +6,7 @@
 #include "files/OpenProject.h"
 #include "files/ProjectFileWriter.h"
 #include "files/RecoveryCopies.h"
+#include "hydraulics/DataCheck.h"
 #include "hydraulics/RecordRefresh.h"
 #include "model/ResetToDefaults.h"
 #include "platform/Prompter.h"
@@ -72,9 +73,8 @@ void MainWindow::BuildMenus() {
     connect(
         AddAction(file, QStringLiteral("RecoverLastFile1"), QStringLiteral("Recover Last File")),
         &QAction::triggered, this, &MainWindow::RecoverLastFileCommand);
-    // The data check comes with the curves; until then the command is there but not offered.
-    AddAction(file, QStringLiteral("ErrorCheck1"), QStringLiteral("Error Check"))
-        ->setEnabled(false);
+    connect(AddAction(file, QStringLiteral("ErrorCheck1"), QStringLiteral("Error Check")),
+            &QAction::triggered, this, &MainWindow::ErrorCheck);
     QAction* print = AddAction(file, QStringLiteral("Print1"), QStringLiteral("Print"));
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, &MainWindow::GraphOrReportCommand);
@@ -158,8 +158,7 @@ void MainWindow::StartNewProject(bool hydrantTest) {
     } else {
         ResetToDefaults(project_);
     }
-    errorPromptSuppressed_ = false;
-    errorPromptShown_ = false;
+    errorPrompt_ = PromptFlags();
     ResetViewTabs();
     RefreshScreen();
 }
@@ -195,6 +194,12 @@ bool MainWindow::SaveAsCommand() {
     }
     UpdateGraphTitle();
     return written;
+}
+
+void MainWindow::ErrorCheck() {
+    ErrorCheckCommand(project_, prompter_);
+    // The check raises residual flows of 10 or less to 10: show them.
+    RefreshScreen();
 }
 
 void MainWindow::RecoverLastFileCommand() {

@@ -4,6 +4,7 @@
 #include "files/ProjectFileReader.h"
 #include "files/ProjectFileWriter.h"
 #include "files/RecoveryCopies.h"
+#include "hydraulics/DataCheck.h"
 #include "hydraulics/RecordRefresh.h"
 #include "platform/Shell.h"
 #include "support/ProjectDiff.h"
@@ -466,13 +467,29 @@ TEST_F(MainWindowTest, CommandsOfLaterPagesAskForTheGraphOrReportTab) {
         Trigger(command);
     }
     EXPECT_EQ(prompter_.Messages.count(QStringLiteral("Select the Graph or Report tab first")), 4);
-    EXPECT_FALSE(Find<QAction>("ErrorCheck1")->isEnabled());
     EXPECT_FALSE(Find<QAction>("DefaultFile1")->isVisible());
 
     Trigger("Contents1");
     EXPECT_EQ(shell_.Started, QStringList{Path(QStringLiteral("Quenra Manual")) +
                                           QStringLiteral(" in ") + folder_.path()});
     EXPECT_EQ(prompter_.Messages.size(), 4) << "a missing manual is not reported";
+}
+
+TEST_F(MainWindowTest, ErrorCheckShowsEveryProblemOrSaysThereIsNone) {
+    Start(QStringLiteral(QUENRA_EXAMPLES_DIR "/Hydrant.qrx"));
+    Trigger("ErrorCheck1");
+    EXPECT_EQ(prompter_.Messages, QStringList{QStringLiteral("No errors found")});
+
+    // A residual flow of 10 or less is raised to 10 by the check, and the page shows it.
+    prompter_.Messages.clear();
+    Type("RdFlow", QStringLiteral("5"));
+    ProjectData copy = Project();
+    const QStringList expected = CheckData(copy).Messages;
+    ASSERT_FALSE(expected.isEmpty());
+    Trigger("ErrorCheck1");
+    EXPECT_EQ(prompter_.Messages, expected);
+    EXPECT_EQ(Project().SupplyResidualFlow[1], QStringLiteral("10"));
+    EXPECT_EQ(Find<QLineEdit>("RdFlow")->text(), QStringLiteral("10"));
 }
 
 TEST_F(MainWindowTest, AnUncreatablePdfFolderIsReportedAndStartGoesOn) {
