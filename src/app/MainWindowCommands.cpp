@@ -189,6 +189,8 @@ bool MainWindow::SaveAsCommand() {
     bool written = false;
     if (chosen) {
         project_.ProjectFileName = WithProjectExtension(*chosen);
+        // The file carries the title its new name gives, the one shown once it is saved.
+        UpdateGraphTitle();
         written = WriteProjectFile(project_, project_.ProjectFileName, prompter_);
         UpdateWindowCaption();
     }

@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
 #include "app/DatePicker.h"
 #include "app/RadioGroup.h"
+#include "app/StringGrid.h"
+#include "cli/ConvertCommand.h"
 #include "files/ProjectFileReader.h"
 #include "files/ProjectFileWriter.h"
 #include "files/RecoveryCopies.h"
@@ -346,6 +348,59 @@ TEST_F(MainWindowTest, SetupOptionsAreSavedWithTheProject) {
     EXPECT_EQ(Find<RadioGroup>("PmRdGr")->ItemIndex(), 2);
     EXPECT_EQ(Find<QLineEdit>("Edit28")->text(), QStringLiteral("9"));
     EXPECT_EQ(Find<QLineEdit>("GraphTitle")->text(), QStringLiteral("Options"));
+}
+
+TEST_F(MainWindowTest, APumpTestTypedCellByCellSavesWhatTheBatchConvertSaves) {
+    Start();
+    Type("RtdSpd", QStringLiteral("1780"));
+    Type("Vlt1", QStringLiteral("460"));
+    Type("AMP1", QStringLiteral("100"));
+    Tabs()->setCurrentIndex(3); // pump test 2
+    auto* grid = Find<StringGrid>("PT");
+    // Volts AB AC BC, amps AB AC BC, speed, discharge, suction, flow of two points.
+    const char* rows[2][10] = {
+        {"468", "430", "466", "52", "54", "53", "1788", "182", "64", "0"},
+        {"464", "465", "463", "98", "130", "99", "1750", "150", "20", "1000"}};
+    const int columns[10] = {1, 2, 3, 5, 6, 7, 9, 10, 11, 14};
+    for (int row = 0; row < 2; ++row) {
+        for (int i = 0; i < 10; ++i) {
+            grid->SetCurrentCell(columns[i], row + 1);
+            QTest::keyClick(grid, Qt::Key_F2);
+            QLineEdit* editor = grid->CellEditor();
+            ASSERT_NE(editor, nullptr);
+            editor->selectAll();
+            QTest::keyClicks(editor, QLatin1String(rows[row][i]));
+            QTest::keyClick(editor, Qt::Key_Tab);
+        }
+    }
+    // The computed columns and the out-of-range marks show as the inspector leaves the cells.
+    EXPECT_EQ(grid->Cell(12, 2), QStringLiteral("{130}"));
+    EXPECT_EQ(grid->Cell(13, 2), QStringLiteral("{134.5}"));
+    EXPECT_EQ(grid->Cell(15, 2), QStringLiteral("{1017}"));
+    EXPECT_EQ(grid->Cell(2, 1), QStringLiteral("<430>"));
+    EXPECT_EQ(grid->Cell(6, 2), QStringLiteral("<130>"));
+    EXPECT_TRUE(Visible("Label102"));
+    EXPECT_EQ(Project().PumpReadings[2][1][2], QStringLiteral("430"))
+        << "the record keeps the reading";
+
+    // The inspector looks over every pump test page before saving; opening a file computes
+    // every table the same way.
+    for (int tab = 2; tab <= 6; ++tab) {
+        Tabs()->setCurrentIndex(tab);
+    }
+    Tabs()->setCurrentIndex(0);
+    const QString saved = Path(QStringLiteral("Typed.qrx"));
+    prompter_.FileNames << saved;
+    ASSERT_TRUE(window_->SaveAsCommand());
+    const QString converted = Path(QStringLiteral("Converted.qrx"));
+    test::ScriptedPrompter batch;
+    ASSERT_EQ(ConvertProject(saved, converted, batch), 0);
+    QFile a(saved), b(converted);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    ProjectData fromWindow, fromBatch;
+    ReadProjectFile(fromWindow, saved, batch);
+    ReadProjectFile(fromBatch, converted, batch);
+    EXPECT_EQ(a.readAll(), b.readAll()) << test::FirstDifference(fromWindow, fromBatch);
 }
 
 TEST_F(MainWindowTest, ALegacyFileIsNeverOverwritten) {
