@@ -278,6 +278,13 @@ void UseGridFont(StringGrid* grid) {
     grid->setFont(font);
 }
 
+// A caption that may wrap in its narrow column: the room of its second line is kept, since the
+// column does not grow with its captions.
+void KeepTwoLines(QLabel* label) {
+    label->setWordWrap(true);
+    label->setMinimumHeight(2 * label->fontMetrics().lineSpacing());
+}
+
 // A column that takes the height its row gives it rather than asking for more.
 class BesideColumn : public QWidget {
 public:
@@ -477,7 +484,7 @@ QGroupBox* PumpTestPage::BuildElectricMotor() {
         MakeLabel(QStringLiteral("Label147"), kMaximumAmps + kNotAvailable, electricMotor_);
     voltageRange_ =
         MakeLabel(QStringLiteral("Label148"), kVoltageRange + kNotAvailable, electricMotor_);
-    voltageRange_->setWordWrap(true);
+    KeepTwoLines(voltageRange_);
     motorMeets_ = ChoiceList("ComboBox15", kMotorChoices, electricMotor_);
     motorMeets_->setMinimumContentsLength(6);
     motorMeetsCaption_ = Caption(kMotorMeetsAcceptance, motorMeets_, QStringLiteral("Label170"));
@@ -766,7 +773,7 @@ QGroupBox* PumpTestPage::BuildTransferSwitch() {
     note->addWidget(explainCaption_);
     note->addWidget(commentCaption_);
     note->addWidget(transferNote_, 1);
-    transferCaption_->setWordWrap(true);
+    KeepTwoLines(transferCaption_);
     grid->addWidget(transferCaption_, 0, 0);
     grid->addWidget(transferState_, 1, 0);
     grid->addLayout(note, 2, 0);
