@@ -19,6 +19,8 @@
 #include <QTabBar>
 #include <QTest>
 
+#include "support/ComboItems.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,13 +29,7 @@
 namespace quenra {
 namespace {
 
-QStringList ItemsOf(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) {
-        items << combo->itemText(i);
-    }
-    return items;
-}
+using test::ItemsOf;
 
 class HydrantPageTest : public ::testing::Test {
 protected:

@@ -22,6 +22,8 @@
 #include <QTabBar>
 #include <QTest>
 
+#include "support/ComboItems.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -30,13 +32,7 @@
 namespace quenra {
 namespace {
 
-QStringList ItemsOf(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) {
-        items << combo->itemText(i);
-    }
-    return items;
-}
+using test::ItemsOf;
 
 class PumpTestPageTest : public ::testing::Test {
 protected:
