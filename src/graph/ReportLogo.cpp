@@ -1,6 +1,7 @@
 #include "ReportLogo.h"
 
 #include "ArialFont.h"
+#include "GraphText.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -40,10 +41,10 @@ QImage MakeReportLogo() {
     painter.setPen(QColor(0, 0, 255));
     const QFontMetrics metrics(font);
     const int textWidth = metrics.horizontalAdvance(kLogoText);
-    const int textHeight = metrics.height();
+    const int textHeight = metrics.ascent() + metrics.descent();
     const int left = (kLogoWidth - textWidth) / 2;
     const int top = (kLogoHeight - textHeight) / 2;
-    painter.drawText(left, top + metrics.ascent(), kLogoText);
+    DrawRotatedText(painter, left, top, 0, kLogoText);
     return logo;
 }
 
