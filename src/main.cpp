@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace {
@@ -21,10 +22,20 @@ QStringList ArgumentsOf(int argc, char* argv[]) {
 }
 
 int RunBatch(int argc, char* argv[]) {
+    const QStringList arguments = ArgumentsOf(argc, argv);
+    quenra::StderrPrompter prompter;
+    if (quenra::BatchCommandPaints(arguments)) {
+        // Pages are painted without a window: the offscreen platform needs no display.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        QGuiApplication app(argc, argv);
+        QGuiApplication::setApplicationName(QStringLiteral("Quenra"));
+        return quenra::RunBatchCommand(arguments, prompter);
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quenra"));
-    quenra::StderrPrompter prompter;
-    return quenra::RunBatchCommand(ArgumentsOf(argc, argv), prompter);
+    return quenra::RunBatchCommand(arguments, prompter);
 }
 
 int RunWindow(int argc, char* argv[]) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "graph/ColourConversion.h"
+
 #include <QFrame>
 
 namespace quenra {
@@ -25,9 +27,5 @@ protected:
 private:
     quint32 colour_ = 0;
 };
-
-// Record colours to and from Qt colours.
-QColor ToQColor(quint32 colour);
-quint32 FromQColor(const QColor& colour);
 
 } // namespace quenra

@@ -7,6 +7,7 @@
 #include "DemandPointsPanel.h"
 #include "FieldBinder.h"
 #include "FirePumpPage.h"
+#include "GraphPaintBox.h"
 #include "HydrantPage.h"
 #include "PumpTestPage.h"
 #include "RadioGroup.h"
@@ -154,6 +155,19 @@ void MainWindow::BuildPages() {
     // Panels by page number + 1: About, fire pump, hydrant, comments, pump test, graph,
     // report, setup.
     auto* pumpTestPage = new PumpTestPage(project_, prompter_, central);
+    QWidget* graphPanel = EmptyPanel(QStringLiteral("GraphPanel"), central);
+    graphBox_ = new GraphPaintBox(
+        [this]() -> std::optional<QImage> {
+            std::optional<GraphRendering> rendering = RenderGraph(graph_target::Screen);
+            if (!rendering) {
+                return std::nullopt;
+            }
+            return std::move(rendering->Graph);
+        },
+        graphPanel);
+    auto* graphLayout = new QVBoxLayout(graphPanel);
+    graphLayout->setContentsMargins(0, 0, 0, 0);
+    graphLayout->addWidget(graphBox_);
     QWidget* pumpTest = Scrolling(pumpTestPage, central);
     panels_ = {about_,
                Scrolling(firePump, central),
@@ -164,7 +178,7 @@ void MainWindow::BuildPages() {
                pumpTest,
                pumpTest,
                pumpTest,
-               EmptyPanel(QStringLiteral("GraphPanel"), central),
+               graphPanel,
                EmptyPanel(QStringLiteral("ReportPanel"), central),
                Scrolling(setup, central)};
     QList<QWidget*> added;
@@ -373,6 +387,16 @@ void MainWindow::TabControl1Change() {
     RefreshScreen();
     WriteRecoveryCopy(project_, programFolder_, prompter_);
     errorPrompt_.ErrorPromptShown = false;
+    AskAboutDataErrorsBeforeDrawing();
+}
+
+void MainWindow::AskAboutDataErrorsBeforeDrawing() {
+    // The question about data errors is asked once per visit of the Graph or Report tab. Asked
+    // here, before the page paints, it never opens a dialog in the middle of a paint.
+    const int shown = CurrentPage();
+    if (shown == page::Graph || shown == page::Report) {
+        PromptForDataErrors(project_, prompter_, errorPrompt_, loading_);
+    }
 }
 
 void MainWindow::HydrantTestClick(int item) {

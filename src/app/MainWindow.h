@@ -4,15 +4,20 @@
 #include "files/ProjectView.h"
 #include "hydraulics/DataErrorPrompt.h"
 #include "model/ProjectData.h"
+#include "output/GraphRenderer.h"
 
 #include <QImage>
 #include <QList>
 #include <QMainWindow>
 
+#include <functional>
+#include <optional>
+
 class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QTabBar;
 
 namespace quenra {
@@ -21,6 +26,7 @@ class AboutPage;
 class CommentsPage;
 class DataPage;
 class FieldBinder;
+class GraphPaintBox;
 class Prompter;
 class RadioGroup;
 class Shell;
@@ -80,6 +86,21 @@ public:
     // File > Error Check: every problem of the data, or "No errors found".
     void ErrorCheck();
 
+    // Renders the graph page for a target (graph_target) as the Graph tab shows it: its paint
+    // box's size, the test type chosen, "Use Test Date Instead of Number". Nothing while a
+    // rendering is running.
+    std::optional<GraphRendering> RenderGraph(int target, QSize printerPage = QSize());
+    GraphPaintBox* GraphBox() const { return graphBox_; }
+
+    // Capture and Print act on the Graph or Report tab.
+    void CaptureCommand();
+    void PrintCommand();
+
+    // The print dialog: sets up the printer and returns false when cancelled. Tests replace it
+    // to print into a PDF file without a dialog.
+    using PrintDialogRunner = std::function<bool(QPrinter&)>;
+    void SetPrintDialog(PrintDialogRunner runner) { printDialog_ = std::move(runner); }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -98,6 +119,8 @@ private:
     void AfterEntry(AfterEdit then);
     void GraphOrReportCommand();
     void ResetViewTabs();
+    void PrintGraph();
+    void AskAboutDataErrorsBeforeDrawing();
     void StartNewProject(bool hydrantTest);
 
     void ShowPanelOf(int page);
@@ -132,6 +155,9 @@ private:
     bool aboutShown_ = false;
     bool loading_ = false;
     PromptFlags errorPrompt_;
+    GraphRenderer graphRenderer_;
+    GraphPaintBox* graphBox_ = nullptr;
+    PrintDialogRunner printDialog_;
 };
 
 } // namespace quenra

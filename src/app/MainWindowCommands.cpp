@@ -77,14 +77,14 @@ void MainWindow::BuildMenus() {
             &QAction::triggered, this, &MainWindow::ErrorCheck);
     QAction* print = AddAction(file, QStringLiteral("Print1"), QStringLiteral("Print"));
     print->setShortcut(QKeySequence::Print);
-    connect(print, &QAction::triggered, this, &MainWindow::GraphOrReportCommand);
+    connect(print, &QAction::triggered, this, &MainWindow::PrintCommand);
     file->addSeparator();
     connect(AddAction(file, QStringLiteral("Exit1"), QStringLiteral("Exit")), &QAction::triggered,
             this, &QWidget::close);
 
     captureAction_ = bar->addAction(QStringLiteral("Capture"));
     captureAction_->setObjectName(QStringLiteral("Capture1"));
-    connect(captureAction_, &QAction::triggered, this, &MainWindow::GraphOrReportCommand);
+    connect(captureAction_, &QAction::triggered, this, &MainWindow::CaptureCommand);
 
     QMenu* pdf = bar->addMenu(QStringLiteral("PDF"));
     pdf->setObjectName(QStringLiteral("PDF2"));

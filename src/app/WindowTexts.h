@@ -32,6 +32,9 @@ inline const QString kUntitled = QStringLiteral("untitled");
 
 inline const QString kSaveBeforeQuitting = QStringLiteral("Save before quitting?");
 inline const QString kSelectGraphOrReport = QStringLiteral("Select the Graph or Report tab first");
+inline const QString kPrintJobTitle = QStringLiteral("Quenra");
+inline const QString kPrinterFailed =
+    QStringLiteral("The printer could not be started. Nothing was printed.");
 inline QString CannotCreateFolder(const QString& path) {
     return QStringLiteral("Error T56X:  Cannot create ") + path;
 }

@@ -3,19 +3,25 @@
 #include "CheckCommand.h"
 #include "ConvertCommand.h"
 #include "CurvesCommand.h"
+#include "GraphCommand.h"
+#include "graph/GraphTargetSize.h"
 #include "hydraulics/NumberText.h"
 #include "model/ProjectData.h"
 #include "platform/Prompter.h"
+
+#include <algorithm>
 
 namespace quenra {
 
 namespace {
 
-const QString kUsage = QStringLiteral("Usage: quenra [FILE]\n"
-                                      "       quenra --version\n"
-                                      "       quenra --convert IN OUT\n"
-                                      "       quenra --check FILE\n"
-                                      "       quenra --curves FILE [--test N]");
+const QString kUsage =
+    QStringLiteral("Usage: quenra [FILE]\n"
+                   "       quenra --version\n"
+                   "       quenra --convert IN OUT\n"
+                   "       quenra --check FILE\n"
+                   "       quenra --curves FILE [--test N]\n"
+                   "       quenra --graph FILE OUT.jpg [--test N] [--size INDEX]");
 
 int Usage(Prompter& prompter) {
     prompter.Inform(kUsage);
@@ -36,7 +42,35 @@ int Curves(const QStringList& arguments, Prompter& prompter, std::FILE* out) {
     return PrintCurves(arguments.at(1), test, prompter, out);
 }
 
+// `--graph FILE OUT.jpg` followed by `--test N` and `--size INDEX` in any order, each at most
+// once; N 0..5, INDEX one of the capture size choices.
+int Graph(const QStringList& arguments, Prompter& prompter) {
+    if (arguments.size() < 3 || arguments.size() % 2 == 0) {
+        return Usage(prompter);
+    }
+    int test = -1;
+    int size = -1;
+    for (qsizetype i = 3; i + 1 < arguments.size(); i += 2) {
+        const QString option = arguments.at(i);
+        const int value = ParseIntegerOr(arguments.at(i + 1), -1);
+        if (option == QStringLiteral("--test") && test < 0 && value >= 0 && value <= kTestCount) {
+            test = value;
+        } else if (option == QStringLiteral("--size") && size < 0 && value >= 0 &&
+                   value <= capture_size::Last) {
+            size = value;
+        } else {
+            return Usage(prompter);
+        }
+    }
+    return WriteGraph(arguments.at(1), arguments.at(2), std::max(test, 0), size, prompter);
+}
+
 } // namespace
+
+bool BatchCommandPaints(const QStringList& arguments) {
+    const QString command = arguments.value(0);
+    return command == QStringLiteral("--graph");
+}
 
 int RunBatchCommand(const QStringList& arguments, Prompter& prompter, std::FILE* out) {
     const QString command = arguments.value(0);
@@ -52,6 +86,9 @@ int RunBatchCommand(const QStringList& arguments, Prompter& prompter, std::FILE*
     }
     if (command == QStringLiteral("--curves")) {
         return Curves(arguments, prompter, out);
+    }
+    if (command == QStringLiteral("--graph")) {
+        return Graph(arguments, prompter);
     }
     return Usage(prompter);
 }

@@ -13,6 +13,9 @@ class Prompter;
 // "--". Results go to `out`, messages through the prompter.
 int RunBatchCommand(const QStringList& arguments, Prompter& prompter, std::FILE* out = stdout);
 
+// True for the commands that paint pages: they need a GUI application (offscreen).
+bool BatchCommandPaints(const QStringList& arguments);
+
 // The texts of the command line.
 inline constexpr char kVersionText[] = "Quenra Version 3.001";
 

@@ -25,6 +25,7 @@ constexpr int Landscape3000 = 3;
 constexpr int Portrait1000 = 4;
 constexpr int Portrait2000 = 5;
 constexpr int Portrait3000 = 6;
+constexpr int Last = Portrait3000;
 } // namespace capture_size
 
 // The printed bitmap's longer side in pixels.

@@ -1,0 +1,78 @@
+// The main window's graph and output commands: the Graph tab's page, Capture and Print.
+#include "GraphPaintBox.h"
+#include "MainWindow.h"
+#include "WindowTexts.h"
+#include "hydraulics/RecordRefresh.h"
+#include "platform/Prompter.h"
+
+#include <QCheckBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace quenra {
+
+namespace {
+
+bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+std::optional<GraphRendering> MainWindow::RenderGraph(int target, QSize printerPage) {
+    GraphRenderContext context;
+    context.ScreenBox = graphBox_->size();
+    context.PrinterPage = printerPage;
+    context.ProgramFolder = programFolder_;
+    context.TestTypeText =
+        project_.IsHydrantTest ? window_texts::kHydrantTab : window_texts::kFirePumpTab;
+    context.Request.LoadingProject = loading_;
+    const auto* useTestDate = findChild<QCheckBox*>(QStringLiteral("UseTestDate"));
+    context.Request.UseTestDate = useTestDate == nullptr || useTestDate->isChecked();
+    return graphRenderer_.Render(target, project_, prompter_, errorPrompt_, context);
+}
+
+void MainWindow::CaptureCommand() {
+    if (CurrentPage() == page::Graph) {
+        RenderGraph(graph_target::Capture);
+        graphBox_->update();
+        return;
+    }
+    GraphOrReportCommand();
+}
+
+void MainWindow::PrintCommand() {
+    if (CurrentPage() == page::Graph) {
+        PrintGraph();
+        graphBox_->update();
+        return;
+    }
+    GraphOrReportCommand();
+}
+
+void MainWindow::PrintGraph() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(window_texts::kPrintJobTitle);
+    const bool accepted = printDialog_ ? printDialog_(printer) : RunPrintDialog(printer, this);
+    if (!accepted) {
+        return;
+    }
+    printer.setDocName(window_texts::kPrintJobTitle);
+    const QSize page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    const std::optional<GraphRendering> rendering = RenderGraph(graph_target::Printer, page);
+    if (!rendering) {
+        return;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        prompter_.Inform(window_texts::kPrinterFailed);
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(rendering->Size.Placement, rendering->Graph);
+    painter.end();
+}
+
+} // namespace quenra

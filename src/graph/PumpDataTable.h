@@ -1,0 +1,74 @@
+#pragma once
+
+#include "PlotGeometry.h"
+
+#include <QList>
+#include <QPainter>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+namespace quenra {
+
+struct DisplayOrders;
+struct ProjectData;
+
+// Column groups of the readings table: the volts and the amps columns stand under a common
+// header written over their middle column.
+namespace pump_data_table_group {
+constexpr int None = 0;
+constexpr int Volts = 1;
+constexpr int Amps = 2;
+} // namespace pump_data_table_group
+
+// One column of the readings table on the graph.
+struct PumpDataTableColumn {
+    QString Header1;
+    QString Header2;
+    QStringList Cells; // one per shown row, top to bottom, brackets and braces removed
+    int Left = 0;      // from the table's left edge
+    int Width = 0;
+    int Group = pump_data_table_group::None;
+};
+
+// The readings table of one pump test, measured in the painter's font. Empty (no columns)
+// when there is no table to draw.
+struct PumpDataTableLayout {
+    int Test = 0;
+    int TextHeight = 0; // of "W", the height of every text line
+    int Rows = 0;       // shown reading rows, the transfer switch row included
+    bool ShowsVoltsAmps = false;
+    QString DateLine;
+    QList<PumpDataTableColumn> Columns;
+    int Width = 0;  // inside the frame
+    int Height = 0; // inside the frame
+
+    bool IsEmpty() const { return Columns.isEmpty(); }
+
+    // The top of text line `line` of every column (1 the first header line, 2 the second,
+    // 3 onwards the rows) in a table whose inside starts at `tableTop`: the lines are stacked
+    // upwards from the bottom edge, which leaves a little room under the date line.
+    int LineTop(int tableTop, int line) const {
+        return tableTop + Height + (line - Rows - 3) * TextHeight;
+    }
+};
+
+// The pump test whose readings the graph's table repeats, or 0 when no table is drawn: the
+// newest of the pump tests whose net curve is shown, in a fire pump project that does not
+// hide its readings.
+int PumpDataTableTest(const ProjectData& project, const DisplayOrders& orders);
+
+// The table's columns, rows, texts and size for the painter's current font. A test outside
+// 1..5 gives an empty layout.
+PumpDataTableLayout LayoutPumpDataTable(const QPainter& painter, const ProjectData& project,
+                                        int test);
+
+// The top left corner of the table's inside: one pixel in from the plot's top right corner.
+QPoint PumpDataTableOrigin(const PumpDataTableLayout& layout, const PlotGeometry& plot);
+
+// Draws the table of `test` inside the plot's top right corner, in the painter's current font;
+// nothing for a test outside 1..5. The painter's pen, brush and hints are left as they were.
+void DrawPumpDataTable(QPainter& painter, const ProjectData& project, int test,
+                       const PlotGeometry& plot);
+
+} // namespace quenra
