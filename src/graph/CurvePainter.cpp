@@ -6,6 +6,7 @@
 #include "hydraulics/CurveTable.h"
 
 #include <QPen>
+#include <QPolygon>
 #include <QPolygonF>
 
 #include <algorithm>
@@ -14,15 +15,26 @@ namespace quenra {
 
 namespace {
 
+QPen SolidPen(int lineWidth, QColor colour) {
+    // A width of 0 is the thinnest line the bitmap can show, one pixel.
+    return QPen(colour, std::max(lineWidth, 1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
 void DrawSegment(QPainter& painter, QPoint from, QPoint to, int lineWidth, QColor colour) {
     if (lineWidth < 0) {
         DrawBand(painter, QPolygonF({QPointF(from), QPointF(to)}), lineWidth, colour);
         return;
     }
-    // A width of 0 is the thinnest line the bitmap can show, one pixel.
-    QPen pen(colour, std::max(lineWidth, 1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    painter.setPen(pen);
+    painter.setPen(SolidPen(lineWidth, colour));
     painter.drawLine(from, to);
+}
+
+// A joined series without symbols looks the same drawn in one stroke, which is much quicker
+// than segment by segment.
+bool DrawnInOneStroke(const CurveSeries& series, int symbolSize) {
+    const bool noSymbols =
+        series.Symbol < symbol::Circle || series.Symbol > symbol::Plus || symbolSize <= 0;
+    return series.IsCurve && series.LineWidth >= 0 && noSymbols;
 }
 
 } // namespace
@@ -30,7 +42,9 @@ void DrawSegment(QPainter& painter, QPoint from, QPoint to, int lineWidth, QColo
 void DrawCurves(QPainter& painter, const CurveTable& curves, const AxisScale& flow,
                 const AxisScale& pressure, int symbolSize, QColor background) {
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Lines lie on whole pixels, unsmoothed: a smoothed wide line costs the raster engine
+    // several times more than the rest of the page together.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     for (int index = 1; index <= CurveTable::kSeriesCount; ++index) {
         const CurveSeries& series = curves.Series(index);
         const int count = std::min<int>(series.PointCount, static_cast<int>(series.X.size()));
@@ -38,6 +52,15 @@ void DrawCurves(QPainter& painter, const CurveTable& curves, const AxisScale& fl
             continue;
         }
         const QColor colour = ToQColor(series.Color);
+        if (DrawnInOneStroke(series, symbolSize)) {
+            QPolygon line(count);
+            for (int j = 0; j < count; ++j) {
+                line[j] = QPoint(flow.ToPixel(series.X[j]), pressure.ToPixel(series.Y[j]));
+            }
+            painter.setPen(SolidPen(series.LineWidth, colour));
+            painter.drawPolyline(line);
+            continue;
+        }
         QPoint here(flow.ToPixel(series.X[0]), pressure.ToPixel(series.Y[0]));
         for (int j = 0; j < count; ++j) {
             const bool joined = series.IsCurve && j + 1 < count;
