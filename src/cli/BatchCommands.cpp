@@ -4,6 +4,7 @@
 #include "ConvertCommand.h"
 #include "CurvesCommand.h"
 #include "GraphCommand.h"
+#include "ReportCommand.h"
 #include "graph/GraphTargetSize.h"
 #include "hydraulics/NumberText.h"
 #include "model/ProjectData.h"
@@ -69,7 +70,7 @@ int Graph(const QStringList& arguments, Prompter& prompter) {
 
 bool BatchCommandPaints(const QStringList& arguments) {
     const QString command = arguments.value(0);
-    return command == QStringLiteral("--graph");
+    return command == QStringLiteral("--graph") || command == QStringLiteral("--report");
 }
 
 int RunBatchCommand(const QStringList& arguments, Prompter& prompter, std::FILE* out) {
@@ -89,6 +90,9 @@ int RunBatchCommand(const QStringList& arguments, Prompter& prompter, std::FILE*
     }
     if (command == QStringLiteral("--graph")) {
         return Graph(arguments, prompter);
+    }
+    if (command == QStringLiteral("--report") && arguments.size() == 3) {
+        return WriteReport(arguments.at(1), arguments.at(2), prompter, out);
     }
     return Usage(prompter);
 }

@@ -1,0 +1,229 @@
+#include "ReportRenderer.h"
+
+#include "JpegWriter.h"
+#include "PdfFolder.h"
+#include "graph/ReportLogo.h"
+#include "model/ProjectData.h"
+#include "platform/Prompter.h"
+#include "report/ReportComposer.h"
+#include "report/ReportPageList.h"
+
+#include <QDateTime>
+#include <QDir>
+
+#include <algorithm>
+
+namespace quenra {
+
+namespace {
+
+// The most tests a hydrant report page is tried with.
+constexpr int kMostHydrantTestsPerPage = 4;
+// The view the batch line lays the report out for (it only matters for the screen views).
+const QSize kBatchView(1024, 700);
+
+class BusyScope {
+public:
+    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+    ~BusyScope() { busy_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& busy_;
+};
+
+QList<ReportPageRequest> PagesOf(const ProjectData& project, const ReportOutputLists& lists,
+                                 const ReportViewOptions& options) {
+    return project.IsHydrantTest
+               ? HydrantReportPages(lists.HydrantTests, options.HydrantTestsPerPage)
+               : PumpReportPages(lists.PumpTests, options.Multipage);
+}
+
+bool ShowsOnlyOnePage(int mode) {
+    return mode == report_mode::Zoomed || mode == report_mode::OnePage;
+}
+
+bool KeepsPages(int mode) {
+    return mode == report_mode::Zoomed || mode == report_mode::OnePage ||
+           mode == report_mode::AllPages;
+}
+
+// Writes one output page; false (after telling why) when the file could not be written.
+bool WritePage(ReportRun& run, const QImage& page, const QString& path, Prompter& prompter) {
+    QString error;
+    if (!WriteJpeg(page, path, &error)) {
+        prompter.Inform(error);
+        run.Failed = true;
+        return false;
+    }
+    run.WrittenFiles << path;
+    return true;
+}
+
+} // namespace
+
+ReportRenderer::ReportRenderer(QImage logo)
+    : logo_(logo.isNull() ? MakeReportLogo() : std::move(logo)) {}
+
+std::optional<ReportRun> ReportRenderer::Run(ProjectData& project,
+                                             const DemandVerdictSource& verdicts,
+                                             const ReportViewOptions& options,
+                                             const ReportPlaces& places, Prompter& prompter) {
+    if (busy_) {
+        return std::nullopt;
+    }
+    const BusyScope busy(busy_);
+    const int mode = options.Mode;
+    ReportRun run;
+    const ReportOutputLists lists = MakeReportOutputLists(project, QDateTime::currentDateTime());
+    run.PageCount = ReportPageCount(project, lists, options.HydrantTestsPerPage, options.Multipage);
+    const QList<ReportPageRequest> pages = PagesOf(project, lists, options);
+    if (run.PageCount <= 0 || pages.isEmpty()) {
+        run.NoTests = true;
+        return run;
+    }
+
+    // The measuring pass: the widest section of the last page and the tallest content.
+    ReportComposer composer(project, verdicts, logo_);
+    int contentWidth = 0;
+    int contentHeight = 0;
+    for (const ReportPageRequest& page : pages) {
+        const ReportPageFacts facts = composer.MeasureReportPage(page, ReportPageFrame());
+        contentWidth = facts.SectionMaxWidth;
+        contentHeight = std::max(contentHeight, facts.PageContentHeight);
+    }
+    run.Size = ComputeReportPageSize(contentWidth, contentHeight, ReadPageMargins(project));
+    run.PageTooTall = run.Size.TooTall;
+    if (!options.Output) {
+        return run;
+    }
+    run.Display = ComputeReportDisplay(run.Size, options.View, mode, options.PageWidth,
+                                       static_cast<int>(pages.size()));
+
+    QString captureBase = places.CaptureBase;
+    if (mode == report_mode::Capture && captureBase.isEmpty()) {
+        const std::optional<QString> base = ReportCaptureBase(places.CaptureFolder);
+        if (!base) {
+            prompter.Inform(NoFreeReportCaptureMessage(places.CaptureFolder));
+            run.Failed = true;
+            return run;
+        }
+        captureBase = *base;
+    }
+    if (mode == report_mode::PdfImages) {
+        const QString folder = PdfImageFolder(places.ProgramFolder);
+        QDir().mkpath(folder);
+        ClearFolder(folder);
+    }
+
+    const int shownPage = std::clamp(options.Page, 1, static_cast<int>(pages.size()));
+    const ReportPageFrame frame{kReportScale, run.Size.Left, run.Size.Top};
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        if (ShowsOnlyOnePage(mode) && number != shownPage) {
+            continue;
+        }
+        if (options.Progress && !options.Progress(number - 1, static_cast<int>(pages.size()))) {
+            run.Failed = true;
+            return run;
+        }
+        QImage page(run.Size.Width, run.Size.Height, QImage::Format_RGB32);
+        composer.ComposeReportPage(pages[i], frame, page);
+        if (run.Display.Page != page.size()) {
+            page = page.scaled(run.Display.Page, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        if (KeepsPages(mode)) {
+            run.Pages << page;
+            run.PageNumbers << number;
+        } else if (mode == report_mode::Print) {
+            if (options.PrintPage) {
+                options.PrintPage(page, number, static_cast<int>(pages.size()));
+            }
+        } else if (mode == report_mode::Capture) {
+            if (!WritePage(run, page, ReportCaptureFile(captureBase, number), prompter)) {
+                return run;
+            }
+        } else if (mode == report_mode::PdfImages) {
+            if (!WritePage(run, page, ReportPdfImagePath(places.ProgramFolder, number), prompter)) {
+                return run;
+            }
+            run.PageImageHeight = page.height();
+        }
+    }
+    if (mode == report_mode::Capture && places.CaptureBase.isEmpty()) {
+        prompter.Inform(ReportCapturedMessage(captureBase, static_cast<int>(pages.size())));
+    }
+    return run;
+}
+
+ReportLayoutChoice ChooseReportLayout(ReportRenderer& renderer, ProjectData& project,
+                                      const DemandVerdictSource& verdicts, QSize view,
+                                      Prompter& prompter) {
+    ReportLayoutChoice choice;
+    ReportViewOptions options;
+    options.Output = false;
+    options.View = view;
+    const ReportPlaces places;
+    if (project.IsHydrantTest) {
+        for (int perPage = kMostHydrantTestsPerPage; perPage >= 1; --perPage) {
+            choice.HydrantTestsPerPage = perPage;
+            options.HydrantTestsPerPage = perPage;
+            const std::optional<ReportRun> run =
+                renderer.Run(project, verdicts, options, places, prompter);
+            if (!run || !run->PageTooTall) {
+                break;
+            }
+        }
+        return choice;
+    }
+    const std::optional<ReportRun> single =
+        renderer.Run(project, verdicts, options, places, prompter);
+    choice.Multipage = single && single->PageTooTall;
+    return choice;
+}
+
+namespace {
+
+std::optional<ReportRun> RunLaidOut(ProjectData& project, int mode, const ReportPlaces& places,
+                                    Prompter& prompter) {
+    PromptFlags flags;
+    const DemandVerdictSource verdicts = PreparedGraphVerdicts(project, prompter, flags);
+    ReportRenderer renderer;
+    const ReportLayoutChoice choice =
+        ChooseReportLayout(renderer, project, verdicts, kBatchView, prompter);
+    ReportViewOptions options;
+    options.Mode = mode;
+    options.View = kBatchView;
+    options.HydrantTestsPerPage = choice.HydrantTestsPerPage;
+    options.Multipage = choice.Multipage;
+    return renderer.Run(project, verdicts, options, places, prompter);
+}
+
+} // namespace
+
+std::optional<QStringList> WriteReportPages(ProjectData& project, const QString& base,
+                                            Prompter& prompter) {
+    ReportPlaces places;
+    places.CaptureBase = base;
+    const std::optional<ReportRun> run =
+        RunLaidOut(project, report_mode::Capture, places, prompter);
+    if (!run || run->Failed || run->NoTests) {
+        return std::nullopt;
+    }
+    return run->WrittenFiles;
+}
+
+std::optional<PdfPageImages>
+WriteReportPdfImages(ProjectData& project, const QString& programFolder, Prompter& prompter) {
+    ReportPlaces places;
+    places.ProgramFolder = programFolder;
+    const std::optional<ReportRun> run =
+        RunLaidOut(project, report_mode::PdfImages, places, prompter);
+    if (!run || run->Failed || run->NoTests) {
+        return std::nullopt;
+    }
+    return PdfPageImages{run->WrittenFiles, run->PageImageHeight};
+}
+
+} // namespace quenra
