@@ -11,6 +11,7 @@
 #include "HydrantPage.h"
 #include "PumpTestPage.h"
 #include "RadioGroup.h"
+#include "ReportView.h"
 #include "SetupPage.h"
 #include "UnitCaptions.h"
 #include "WindowTexts.h"
@@ -165,6 +166,7 @@ void MainWindow::BuildPages() {
             return std::move(rendering->Graph);
         },
         graphPanel);
+    report_ = new ReportView(project_, prompter_, errorPrompt_, programFolder_, central);
     auto* graphLayout = new QVBoxLayout(graphPanel);
     graphLayout->setContentsMargins(0, 0, 0, 0);
     graphLayout->addWidget(graphBox_);
@@ -179,7 +181,7 @@ void MainWindow::BuildPages() {
                pumpTest,
                pumpTest,
                graphPanel,
-               EmptyPanel(QStringLiteral("ReportPanel"), central),
+               report_,
                Scrolling(setup, central)};
     QList<QWidget*> added;
     for (QWidget* panel : panels_) {

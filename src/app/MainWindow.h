@@ -27,6 +27,7 @@ class CommentsPage;
 class DataPage;
 class FieldBinder;
 class GraphPaintBox;
+class ReportView;
 class Prompter;
 class RadioGroup;
 class Shell;
@@ -91,6 +92,7 @@ public:
     // rendering is running.
     std::optional<GraphRendering> RenderGraph(int target, QSize printerPage = QSize());
     GraphPaintBox* GraphBox() const { return graphBox_; }
+    ReportView* Report() const { return report_; }
 
     // Capture and Print act on the Graph or Report tab.
     void CaptureCommand();
@@ -120,6 +122,7 @@ private:
     void GraphOrReportCommand();
     void ResetViewTabs();
     void PrintGraph();
+    void PrintReport();
     void AskAboutDataErrorsBeforeDrawing();
     void StartNewProject(bool hydrantTest);
 
@@ -157,6 +160,7 @@ private:
     PromptFlags errorPrompt_;
     GraphRenderer graphRenderer_;
     GraphPaintBox* graphBox_ = nullptr;
+    ReportView* report_ = nullptr;
     PrintDialogRunner printDialog_;
 };
 

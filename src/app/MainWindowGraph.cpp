@@ -1,6 +1,7 @@
 // The main window's graph and output commands: the Graph tab's page, Capture and Print.
 #include "GraphPaintBox.h"
 #include "MainWindow.h"
+#include "ReportView.h"
 #include "WindowTexts.h"
 #include "hydraulics/RecordRefresh.h"
 #include "platform/Prompter.h"
@@ -40,6 +41,10 @@ void MainWindow::CaptureCommand() {
         graphBox_->update();
         return;
     }
+    if (CurrentPage() == page::Report) {
+        report_->Capture();
+        return;
+    }
     GraphOrReportCommand();
 }
 
@@ -49,7 +54,23 @@ void MainWindow::PrintCommand() {
         graphBox_->update();
         return;
     }
+    if (CurrentPage() == page::Report) {
+        PrintReport();
+        return;
+    }
     GraphOrReportCommand();
+}
+
+void MainWindow::PrintReport() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(window_texts::kPrintJobTitle);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    const bool accepted = printDialog_ ? printDialog_(printer) : RunPrintDialog(printer, this);
+    if (!accepted) {
+        return;
+    }
+    printer.setDocName(window_texts::kPrintJobTitle);
+    report_->Print(printer);
 }
 
 void MainWindow::PrintGraph() {

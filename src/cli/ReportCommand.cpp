@@ -20,7 +20,7 @@ int WriteReport(const QString& path, const QString& outputBase, Prompter& prompt
         return 1;
     }
     const ReportOutputLists lists = MakeReportOutputLists(project, QDateTime::currentDateTime());
-    if (lists.PumpTests.isEmpty() && lists.HydrantTests.isEmpty()) {
+    if ((project.IsHydrantTest ? lists.HydrantTests : lists.PumpTests).isEmpty()) {
         prompter.Inform(kNoTestsSelected);
         return 1;
     }

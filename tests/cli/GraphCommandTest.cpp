@@ -1,7 +1,6 @@
 #include "BatchRun.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 
@@ -93,11 +92,3 @@ TEST_F(GraphCommand, BadOptionsGiveTheUsage) {
 
 } // namespace
 } // namespace quenra
-
-// Painting needs a GUI application; the offscreen platform needs no display.
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

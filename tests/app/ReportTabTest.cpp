@@ -1,0 +1,137 @@
+#include "MainWindowFixture.h"
+#include "app/ReportView.h"
+#include "hydraulics/RecordRefresh.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QPrinter>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace quenra {
+namespace {
+
+using test::MainWindowTest;
+
+constexpr int kReportTab = 8; // of a fire pump test's tab list
+
+class ReportTabTest : public MainWindowTest {
+protected:
+    void OpenExampleOnTheReportTab() {
+        const QString path = Path(QStringLiteral("Plant.qrx"));
+        QFile::copy(QStringLiteral(QUENRA_EXAMPLES_DIR "/Plant.qrx"), path);
+        Start(path);
+        Tabs()->setCurrentIndex(kReportTab);
+        ASSERT_EQ(window_->CurrentPage(), page::Report);
+        Shown();
+    }
+    QImage Shown() { return window_->Report()->PaintBox()->grab().toImage(); }
+    void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
+};
+
+TEST_F(ReportTabTest, ShowsEveryPageSideBySideAndRepaintsWithoutComposingAgain) {
+    OpenExampleOnTheReportTab();
+    ReportView* report = window_->Report();
+    EXPECT_EQ(report->Mode(), 3);
+    // The newest test's page, with the client and pump sections above it, is taller than a
+    // letter page: the summary page goes first and each test gets a page of its own.
+    EXPECT_TRUE(Find<QCheckBox>("mp")->isChecked());
+    EXPECT_EQ(report->PageCount(), 4);
+    const int runs = report->ComposedRuns();
+    Shown();
+    Shown();
+    EXPECT_EQ(report->ComposedRuns(), runs);
+    // A changed record is composed again.
+    Project().ClientName = QStringLiteral("Another client");
+    Shown();
+    EXPECT_EQ(report->ComposedRuns(), runs + 1);
+    // Three white pages on the grey view.
+    const QImage view = Shown();
+    int whiteColumns = 0;
+    for (int x = 0; x < view.width(); ++x) {
+        whiteColumns += view.pixel(x, view.height() / 2) == qRgb(255, 255, 255) ? 1 : 0;
+    }
+    EXPECT_GT(whiteColumns, view.width() / 2);
+    EXPECT_EQ(view.pixel(0, 0), qRgb(192, 192, 192));
+}
+
+TEST_F(ReportTabTest, TheViewButtonsChooseTheModeAndThePage) {
+    OpenExampleOnTheReportTab();
+    ReportView* report = window_->Report();
+    Click("BitBtn1"); // one page
+    Shown();
+    EXPECT_EQ(report->Mode(), 1);
+    EXPECT_EQ(report->Page(), 1);
+    Click("BitBtn2"); // previous page on page 1: stays
+    EXPECT_EQ(report->Page(), 1);
+    Click("BitBtn3");
+    Click("BitBtn3");
+    Click("BitBtn3");
+    Click("BitBtn3"); // next page on the last page: stays
+    EXPECT_EQ(report->Page(), 4);
+
+    EXPECT_FALSE(Visible("Panel7"));
+    Click("BitBtn5"); // maximum zoom: the scroll bars come
+    Shown();
+    EXPECT_EQ(report->Mode(), 0);
+    EXPECT_TRUE(Visible("Panel7"));
+    EXPECT_TRUE(Visible("Panel6"));
+    Click("BitBtn6"); // all pages
+    Shown();
+    EXPECT_FALSE(Visible("Panel7"));
+}
+
+TEST_F(ReportTabTest, NoSelectedTestSaysSoInRed) {
+    OpenExampleOnTheReportTab();
+    for (int test = 1; test <= kTestCount; ++test) {
+        Project().PumpTestInGraph[test] = false;
+    }
+    const QImage view = Shown();
+    int red = 0;
+    for (int y = 0; y < view.height(); ++y) {
+        for (int x = 0; x < view.width(); ++x) {
+            red += view.pixel(x, y) == qRgb(255, 0, 0) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(red, 50);
+    EXPECT_EQ(window_->Report()->PageCount(), 0);
+}
+
+TEST_F(ReportTabTest, CaptureWritesEveryPageUnderTheNextFreeNumber) {
+    OpenExampleOnTheReportTab();
+    QFile(Path(QStringLiteral("Quenra1.jpg"))).open(QIODevice::WriteOnly);
+    Trigger("Capture1");
+    const QString base = Path(QStringLiteral("Quenra2"));
+    ASSERT_FALSE(prompter_.Messages.isEmpty());
+    EXPECT_EQ(prompter_.Messages.last(), QStringLiteral("Captured files: ") + base +
+                                             QStringLiteral("-1.jpg to ") + base +
+                                             QStringLiteral("-4.jpg"));
+    for (int page = 1; page <= 4; ++page) {
+        EXPECT_EQ(QImageReader(base + QStringLiteral("-%1.jpg").arg(page)).format(),
+                  QByteArray("jpeg"));
+    }
+    // The view is back as it was.
+    EXPECT_EQ(window_->Report()->Mode(), 3);
+}
+
+TEST_F(ReportTabTest, PrintPutsEachPageOnItsOwnSheet) {
+    OpenExampleOnTheReportTab();
+    const QString pdf = Path(QStringLiteral("report.pdf"));
+    window_->SetPrintDialog([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    Trigger("Print1");
+    QFile printed(pdf);
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    const QByteArray bytes = printed.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_TRUE(bytes.contains("/Count 4"));
+}
+
+} // namespace
+} // namespace quenra
