@@ -1,0 +1,106 @@
+// The whole report of a fire pump project with five tests, written as the Report tab's capture
+// writes it, against the JPEG encoding of the same pages; and a repaint of the Report tab when
+// nothing changed, which must show the pages it already has.
+#include "app/ReportView.h"
+#include "files/ProjectFileReader.h"
+#include "hydraulics/DataErrorPrompt.h"
+#include "model/ProjectData.h"
+#include "model/ResetToDefaults.h"
+#include "output/JpegWriter.h"
+#include "output/ReportRenderer.h"
+#include "platform/Prompter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace quenra;
+
+class QuietPrompter : public Prompter {
+public:
+    void Inform(const QString&) override {}
+    Answer Ask(const QString&, Choices) override { return Answer::No; }
+};
+
+ProjectData FiveTestProject() {
+    ProjectData project;
+    ResetToDefaults(project);
+    QuietPrompter prompter;
+    ReadProjectFile(project, QStringLiteral(QUENRA_EXAMPLES_DIR "/Plant.qrx"), prompter);
+    for (int test = 4; test <= kTestCount; ++test) {
+        project.PumpReadings[test] = project.PumpReadings[1];
+        project.PumpTestDate[test] = QStringLiteral("5/%1/2022").arg(test);
+        project.PumpTestInGraph[test] = true;
+    }
+    return project;
+}
+
+void BM_ReportCaptureFiveTests(benchmark::State& state) {
+    ProjectData project = FiveTestProject();
+    QuietPrompter prompter;
+    QTemporaryDir folder;
+    int pages = 0;
+    for (auto _ : state) {
+        const auto written =
+            WriteReportPages(project, QDir(folder.path()).filePath(QStringLiteral("r")), prompter);
+        pages = written ? static_cast<int>(written->size()) : 0;
+    }
+    state.counters["pages"] = pages;
+}
+BENCHMARK(BM_ReportCaptureFiveTests)->Unit(benchmark::kMillisecond);
+
+// The encoding of the same pages alone: composed once, encoded on every round.
+void BM_EncodeFiveTestPages(benchmark::State& state) {
+    ProjectData project = FiveTestProject();
+    QuietPrompter prompter;
+    PromptFlags flags;
+    const DemandVerdictSource verdicts = PreparedGraphVerdicts(project, prompter, flags);
+    ReportRenderer renderer;
+    const ReportLayoutChoice choice =
+        ChooseReportLayout(renderer, project, verdicts, QSize(1024, 700), prompter);
+    ReportViewOptions options;
+    options.Mode = report_mode::Print;
+    options.Multipage = choice.Multipage;
+    QList<QImage> pages;
+    options.PrintPage = [&pages](const QImage& page, int, int) { pages << page; };
+    renderer.Run(project, verdicts, options, ReportPlaces(), prompter);
+    QByteArray jpeg;
+    for (auto _ : state) {
+        for (const QImage& page : pages) {
+            EncodeJpeg(page, &jpeg, nullptr);
+            benchmark::DoNotOptimize(jpeg.data());
+        }
+    }
+    state.counters["pages"] = static_cast<double>(pages.size());
+}
+BENCHMARK(BM_EncodeFiveTestPages)->Unit(benchmark::kMillisecond);
+
+void BM_ReportTabRepaintUnchanged(benchmark::State& state) {
+    ProjectData project = FiveTestProject();
+    QuietPrompter prompter;
+    PromptFlags flags;
+    ReportView view(project, prompter, flags, QDir::tempPath());
+    view.resize(1000, 680);
+    view.show();
+    view.PaintBox()->grab(); // composes once
+    for (auto _ : state) {
+        const QPixmap shown = view.PaintBox()->grab();
+        benchmark::DoNotOptimize(shown.cacheKey());
+    }
+}
+BENCHMARK(BM_ReportTabRepaintUnchanged)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
