@@ -152,6 +152,11 @@ ReportView::ReportView(ProjectData& project, Prompter& prompter, PromptFlags& fl
     area->addWidget(box_, 0, 0);
     area->addWidget(verticalPanel_, 0, 1);
     area->addWidget(horizontalPanel_, 1, 0);
+    area->setRowStretch(0, 1);
+    area->setColumnStretch(0, 1);
+    box_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    verticalPanel_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    horizontalPanel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     layout->addLayout(area, 1);
     box_->SetScroll(vertical_, horizontal_);
     verticalPanel_->setVisible(false);
@@ -173,6 +178,11 @@ ReportView::ReportView(ProjectData& project, Prompter& prompter, PromptFlags& fl
 void ReportView::SetMode(int mode, bool pageWidth) {
     mode_ = mode;
     pageWidth_ = pageWidth;
+    // The scroll bars belong to the zoomed view only; shown or hidden here, before the paint,
+    // so that the paint box keeps its size while it paints.
+    const bool zoomed = mode_ == report_mode::Zoomed;
+    verticalPanel_->setVisible(zoomed);
+    horizontalPanel_->setVisible(zoomed);
     box_->update();
 }
 
@@ -190,8 +200,7 @@ void ReportView::Scrolled(int action) {
         action == QAbstractSlider::SliderToMaximum || action == QAbstractSlider::SliderNoAction) {
         return;
     }
-    mode_ = report_mode::Zoomed;
-    box_->update();
+    SetMode(report_mode::Zoomed, pageWidth_);
 }
 
 DemandVerdictSource ReportView::Verdicts() {
@@ -238,9 +247,6 @@ void ReportView::Refresh() {
     ++composedRuns_;
     pageCount_ = run->PageCount;
     page_ = std::clamp(page_, 1, std::max(pageCount_, 1));
-    const bool zoomed = mode_ == report_mode::Zoomed && !run->NoTests;
-    verticalPanel_->setVisible(zoomed);
-    horizontalPanel_->setVisible(zoomed);
     UpdateScrollBars(*run);
     box_->SetRun(run, mode_);
     cachedKey_ = CacheKey();

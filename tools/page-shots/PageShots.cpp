@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTabBar>
 
 int main(int argc, char* argv[]) {
@@ -30,6 +31,19 @@ int main(int argc, char* argv[]) {
         const QString name = QStringLiteral("%1/tab%2.png").arg(folder).arg(tab);
         window.grab().save(name);
         std::printf("%s\n", qPrintable(name));
+    }
+
+    // The Report tab's other views: one page, maximum zoom, page width.
+    tabs->setCurrentIndex(tabs->count() - 2);
+    for (const char* button : {"BitBtn1", "BitBtn5", "BitBtn7"}) {
+        if (auto* view = window.findChild<QPushButton*>(QLatin1String(button))) {
+            view->click();
+            QApplication::processEvents();
+            const QString name =
+                QStringLiteral("%1/report-%2.png").arg(folder).arg(QLatin1String(button));
+            window.grab().save(name);
+            std::printf("%s\n", qPrintable(name));
+        }
     }
     return 0;
 }
