@@ -123,6 +123,7 @@ private:
     void ResetViewTabs();
     void PrintGraph();
     void PrintReport();
+    void PrintTestPage(int kind);
     void AskAboutDataErrorsBeforeDrawing();
     void StartNewProject(bool hydrantTest);
 

@@ -1,6 +1,7 @@
 // The commands of the main window's menus and its start and close.
 #include "AboutPage.h"
 #include "MainWindow.h"
+#include "ReportView.h"
 #include "WindowTexts.h"
 #include "files/ClientInfoImport.h"
 #include "files/OpenProject.h"
@@ -109,6 +110,12 @@ void MainWindow::BuildMenus() {
         hidden->setObjectName(QLatin1String(name));
         hidden->setVisible(false);
     }
+    connect(findChild<QAction*>(QStringLiteral("TestPrint11")), &QAction::triggered, this,
+            [this] { PrintTestPage(1); });
+    connect(findChild<QAction*>(QStringLiteral("TestPrint21")), &QAction::triggered, this,
+            [this] { PrintTestPage(2); });
+    connect(findChild<QAction*>(QStringLiteral("TestPrintThree1")), &QAction::triggered, this,
+            [this] { report_->ComposeFirstPage(); });
 
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));

@@ -1,6 +1,7 @@
 // The main window's graph and output commands: the Graph tab's page, Capture and Print.
 #include "GraphPaintBox.h"
 #include "MainWindow.h"
+#include "PrinterTestPages.h"
 #include "ReportView.h"
 #include "WindowTexts.h"
 #include "hydraulics/RecordRefresh.h"
@@ -94,6 +95,20 @@ void MainWindow::PrintGraph() {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.drawImage(rendering->Size.Placement, rendering->Graph);
     painter.end();
+}
+
+void MainWindow::PrintTestPage(int kind) {
+    QPrinter printer(QPrinter::HighResolution);
+    const bool accepted = printDialog_ ? printDialog_(printer) : RunPrintDialog(printer, this);
+    if (!accepted) {
+        return;
+    }
+    printer.setDocName(window_texts::kPrintJobTitle + QLatin1Char(' ') + QString::number(kind));
+    const bool printed =
+        kind == 1 ? PrintNoiseAtPrinterWidth(printer) : PrintStretchedNoise(printer);
+    if (!printed) {
+        prompter_.Inform(window_texts::kPrinterFailed);
+    }
 }
 
 } // namespace quenra

@@ -331,4 +331,15 @@ std::optional<PdfPageImages> ReportView::WritePdfImages() {
     return PdfPageImages{run->WrittenFiles, run->PageImageHeight};
 }
 
+void ReportView::ComposeFirstPage() {
+    ReportViewOptions options = Options(report_mode::Print);
+    bool first = true;
+    options.Progress = [&first](int, int) {
+        const bool go = first;
+        first = false;
+        return go;
+    };
+    renderer_.Run(project_, Verdicts(), options, ReportPlaces(), prompter_);
+}
+
 } // namespace quenra

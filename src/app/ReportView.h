@@ -65,6 +65,9 @@ public:
     // The page images of a PDF file in the PDF folder.
     std::optional<PdfPageImages> WritePdfImages();
 
+    // Composes the report's first page and shows nothing: a check that the report can be made.
+    void ComposeFirstPage();
+
     // Brings the paint box up to date: chooses the layout, then composes the pages the view
     // shows unless they are already at hand.
     void Refresh();

@@ -133,5 +133,25 @@ TEST_F(ReportTabTest, PrintPutsEachPageOnItsOwnSheet) {
     EXPECT_TRUE(bytes.contains("/Count 4"));
 }
 
+TEST_F(ReportTabTest, TheHiddenTestPrintsSendOneNoisePageEach) {
+    Start();
+    for (const char* command : {"TestPrint11", "TestPrint21"}) {
+        const QString pdf = Path(QLatin1String(command) + QStringLiteral(".pdf"));
+        window_->SetPrintDialog([&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setResolution(36); // few bands, so the test stays quick
+            return true;
+        });
+        Trigger(command);
+        QFile printed(pdf);
+        ASSERT_TRUE(printed.open(QIODevice::ReadOnly)) << command;
+        const QByteArray bytes = printed.readAll();
+        EXPECT_TRUE(bytes.contains("/Count 1")) << command;
+        EXPECT_GT(bytes.count("/Image"), 50) << command; // one image per band
+    }
+    EXPECT_TRUE(prompter_.Messages.isEmpty());
+}
+
 } // namespace
 } // namespace quenra
