@@ -2,6 +2,7 @@
 // curves, NFPA 20 and 25 curves, five demand points) rendered at the largest capture size,
 // side by side with the JPEG encoding of that same page; and the Graph tab's repaint at the
 // usual paint box size.
+#include "BenchSupport.h"
 #include "files/ProjectFileReader.h"
 #include "graph/GraphPage.h"
 #include "graph/ReportLogo.h"
@@ -11,22 +12,16 @@
 #include "output/JpegWriter.h"
 #include "platform/Prompter.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 namespace {
 
-class SilentPrompter : public quenra::Prompter {
-public:
-    void Inform(const QString&) override {}
-    Answer Ask(const QString&, Choices) override { return Answer::No; }
-};
+using QuietPrompter = quenra::bench::QuietPrompter;
 
 quenra::ProjectData FullPumpProject() {
     quenra::ProjectData project;
     quenra::ResetToDefaults(project);
-    SilentPrompter prompter;
+    QuietPrompter prompter;
     quenra::ReadProjectFile(project, QStringLiteral(QUENRA_EXAMPLES_DIR "/Plant.qrx"), prompter);
     const QString dates[] = {{}, "10/14/2026", "6/3/2024", "9/20/2025", "3/1/2023", "5/5/2022"};
     for (int test = 1; test <= quenra::kTestCount; ++test) {
@@ -48,7 +43,7 @@ quenra::ProjectData FullPumpProject() {
 }
 
 void RenderPage(quenra::ProjectData& project, const QImage& logo, QImage& page) {
-    SilentPrompter prompter;
+    QuietPrompter prompter;
     quenra::PromptFlags flags;
     const quenra::PreparedGraph prepared = quenra::PrepareGraph(project, prompter, flags);
     quenra::DrawGraphPage(page, project, prepared, logo);
@@ -93,10 +88,5 @@ BENCHMARK(BM_RepaintGraphTab1024x700)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quenra::bench::RunOffscreenBenchmarks(argc, argv);
 }

@@ -1,10 +1,10 @@
 // What the converter adds to a PDF Save: the time to write N report page images (2805 x 3630,
 // a letter page at 330 pixels per inch, JPEG at the program's quality) against the time to
 // wrap those files into a PDF. The converter should cost no more than a tenth of the former.
+#include "BenchSupport.h"
 #include "Converter.h"
 #include "output/JpegWriter.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -123,10 +123,5 @@ BENCHMARK(BM_RunConverterProgram)
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quenra::bench::RunOffscreenBenchmarks(argc, argv);
 }

@@ -1,8 +1,8 @@
 // How long a capture-sized graph page (3000 x 2318, the largest capture) takes to become a
 // JPEG at the program's quality: the yardstick the graph rendering is measured against.
+#include "BenchSupport.h"
 #include "output/JpegWriter.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTemporaryDir>
@@ -73,10 +73,5 @@ BENCHMARK(BM_WriteCapturePage)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quenra::bench::RunOffscreenBenchmarks(argc, argv);
 }

@@ -2,6 +2,7 @@
 // compose, with the graph preparation that brings its demand results up to date, against
 // encoding the same page as a JPEG at the program's quality. Composing should stay within
 // twice the encoding.
+#include "BenchSupport.h"
 #include "files/ProjectFileReader.h"
 #include "hydraulics/DataErrorPrompt.h"
 #include "model/ProjectData.h"
@@ -11,20 +12,13 @@
 #include "report/ReportComposer.h"
 #include "report/ReportPageList.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 namespace {
 
 using namespace quenra;
 
-// Answers every question with the harmless choice and keeps nothing.
-class QuietPrompter : public Prompter {
-public:
-    void Inform(const QString&) override {}
-    Answer Ask(const QString&, Choices) override { return Answer::No; }
-};
+using QuietPrompter = quenra::bench::QuietPrompter;
 
 struct PlantReport {
     ProjectData Project;
@@ -76,10 +70,5 @@ BENCHMARK(BM_EncodeReportPage)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quenra::bench::RunOffscreenBenchmarks(argc, argv);
 }

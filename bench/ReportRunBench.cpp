@@ -1,6 +1,7 @@
 // The whole report of a fire pump project with five tests, written as the Report tab's capture
 // writes it, against the JPEG encoding of the same pages; and a repaint of the Report tab when
 // nothing changed, which must show the pages it already has.
+#include "BenchSupport.h"
 #include "app/ReportView.h"
 #include "files/ProjectFileReader.h"
 #include "hydraulics/DataErrorPrompt.h"
@@ -20,11 +21,7 @@ namespace {
 
 using namespace quenra;
 
-class QuietPrompter : public Prompter {
-public:
-    void Inform(const QString&) override {}
-    Answer Ask(const QString&, Choices) override { return Answer::No; }
-};
+using QuietPrompter = quenra::bench::QuietPrompter;
 
 ProjectData FiveTestProject() {
     ProjectData project;
@@ -97,10 +94,5 @@ BENCHMARK(BM_ReportTabRepaintUnchanged)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quenra::bench::RunOffscreenBenchmarks<QApplication>(argc, argv);
 }

@@ -1,5 +1,6 @@
 #include "GraphRenderer.h"
 
+#include "BusyScope.h"
 #include "CaptureNames.h"
 #include "JpegWriter.h"
 #include "PdfFolder.h"
@@ -22,18 +23,6 @@ const QString kFirePumpTestType = QStringLiteral("Fire Pump Test");
 const QString kHydrantTestType = QStringLiteral("Fire Hydrant Test");
 const QString kUntitled = QStringLiteral("untitled");
 const QString kJpegExtension = QStringLiteral(".jpg");
-
-// Marks the renderer busy for the length of one rendering.
-class BusyScope {
-public:
-    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-    ~BusyScope() { busy_ = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& busy_;
-};
 
 void WriteCapture(GraphRendering& rendering, const QString& name, Prompter& prompter) {
     QString error;

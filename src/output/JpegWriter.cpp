@@ -1,5 +1,7 @@
 #include "output/JpegWriter.h"
 
+#include "output/JpegErrorTrap.h"
+
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -12,22 +14,8 @@
 namespace quenra {
 namespace {
 
-// libjpeg's own error handler ends the process. This one keeps libjpeg's text and jumps back
-// into Compress, which then reports the failure like any other.
-struct JumpingErrorManager {
-    jpeg_error_mgr base;
-    std::jmp_buf resume;
-    char message[JMSG_LENGTH_MAX];
-};
-
-[[noreturn]] void JumpOnError(j_common_ptr info) {
-    auto* manager = reinterpret_cast<JumpingErrorManager*>(info->err);
-    (*info->err->format_message)(info, manager->message);
-    std::longjmp(manager->resume, 1);
-}
-
-// Warnings (corrupt-data notices are for decoders) are not worth a line on stderr.
-void IgnoreMessage(j_common_ptr /*info*/, int /*level*/) {}
+using jpeg_trap::JumpingErrorManager;
+using jpeg_trap::TrapErrors;
 
 // How the rows of the prepared image reach libjpeg.
 struct RowLayout {
@@ -42,9 +30,7 @@ bool Compress(const QImage& image, RowLayout layout, unsigned char** output,
               unsigned long* outputSize, char* message) {
     jpeg_compress_struct info{};
     JumpingErrorManager errors{};
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = JumpOnError;
-    errors.base.emit_message = IgnoreMessage;
+    info.err = TrapErrors(errors);
     if (setjmp(errors.resume) != 0) {
         std::snprintf(message, JMSG_LENGTH_MAX, "%s", errors.message);
         jpeg_destroy_compress(&info);

@@ -1,5 +1,6 @@
 #include "ReportRenderer.h"
 
+#include "BusyScope.h"
 #include "JpegWriter.h"
 #include "PdfFolder.h"
 #include "graph/ReportLogo.h"
@@ -21,17 +22,6 @@ namespace {
 constexpr int kMostHydrantTestsPerPage = 4;
 // The view the batch line lays the report out for (it only matters for the screen views).
 const QSize kBatchView(1024, 700);
-
-class BusyScope {
-public:
-    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-    ~BusyScope() { busy_ = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& busy_;
-};
 
 QList<ReportPageRequest> PagesOf(const ProjectData& project, const ReportOutputLists& lists,
                                  const ReportViewOptions& options) {

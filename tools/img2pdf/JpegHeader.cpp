@@ -1,6 +1,7 @@
 #include "JpegHeader.h"
 
 #include "ConverterMessages.h"
+#include "output/JpegErrorTrap.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -10,20 +11,8 @@
 namespace quenra::img2pdf {
 namespace {
 
-// libjpeg's own error handler ends the process; this one keeps the text and jumps back.
-struct JumpingErrorManager {
-    jpeg_error_mgr base;
-    std::jmp_buf resume;
-    char message[JMSG_LENGTH_MAX];
-};
-
-[[noreturn]] void JumpOnError(j_common_ptr info) {
-    auto* manager = reinterpret_cast<JumpingErrorManager*>(info->err);
-    (*info->err->format_message)(info, manager->message);
-    std::longjmp(manager->resume, 1);
-}
-
-void IgnoreMessage(j_common_ptr /*info*/, int /*level*/) {}
+using jpeg_trap::JumpingErrorManager;
+using jpeg_trap::TrapErrors;
 
 // The header fields, as plain data: the longjmp lands in ReadFields, which therefore holds
 // nothing with a destructor.
@@ -44,9 +33,7 @@ struct Fields {
 bool ReadFields(const unsigned char* data, unsigned long size, Fields* fields, char* message) {
     jpeg_decompress_struct info{};
     JumpingErrorManager errors{};
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = JumpOnError;
-    errors.base.emit_message = IgnoreMessage;
+    info.err = TrapErrors(errors);
     if (setjmp(errors.resume) != 0) {
         std::snprintf(message, JMSG_LENGTH_MAX, "%s", errors.message);
         jpeg_destroy_decompress(&info);
