@@ -78,6 +78,7 @@ MainWindow::MainWindow(Prompter& prompter, Shell& shell, QString programFolder, 
     logo_ = MakeReportLogo();
     BuildPages();
     BuildMenus();
+    ConnectPdfCommands();
     BindEntries();
     ConnectDateButtons();
     project_.ProjectFileName = QStringLiteral("untitled");

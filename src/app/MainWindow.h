@@ -27,6 +27,7 @@ class CommentsPage;
 class DataPage;
 class FieldBinder;
 class GraphPaintBox;
+class PdfCommands;
 class ReportView;
 class Prompter;
 class RadioGroup;
@@ -93,6 +94,7 @@ public:
     std::optional<GraphRendering> RenderGraph(int target, QSize printerPage = QSize());
     GraphPaintBox* GraphBox() const { return graphBox_; }
     ReportView* Report() const { return report_; }
+    PdfCommands* Pdf() const { return pdf_; }
 
     // Capture and Print act on the Graph or Report tab.
     void CaptureCommand();
@@ -122,6 +124,7 @@ private:
     void GraphOrReportCommand();
     void ResetViewTabs();
     void PrintGraph();
+    void ConnectPdfCommands();
     void PrintReport();
     void PrintTestPage(int kind);
     void AskAboutDataErrorsBeforeDrawing();
@@ -162,6 +165,7 @@ private:
     GraphRenderer graphRenderer_;
     GraphPaintBox* graphBox_ = nullptr;
     ReportView* report_ = nullptr;
+    PdfCommands* pdf_ = nullptr;
     PrintDialogRunner printDialog_;
 };
 

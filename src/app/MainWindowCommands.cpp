@@ -91,10 +91,8 @@ void MainWindow::BuildMenus() {
     pdf->setObjectName(QStringLiteral("PDF2"));
     AddAction(pdf, QStringLiteral("DefaultFile1"), QStringLiteral("Default PDF File"))
         ->setVisible(false);
-    connect(AddAction(pdf, QStringLiteral("PDFSave1"), QStringLiteral("PDF Save")),
-            &QAction::triggered, this, &MainWindow::GraphOrReportCommand);
-    connect(AddAction(pdf, QStringLiteral("PDF1"), QStringLiteral("PDF Save As...")),
-            &QAction::triggered, this, &MainWindow::GraphOrReportCommand);
+    AddAction(pdf, QStringLiteral("PDFSave1"), QStringLiteral("PDF Save"));
+    AddAction(pdf, QStringLiteral("PDF1"), QStringLiteral("PDF Save As..."));
     for (const auto& [name, caption] :
          {std::pair{"OverwriteOldPDF1", "Overwrite current  PDF"},
           std::pair{"AppendtocurrentPDF1", "Append to current PDF"}}) {

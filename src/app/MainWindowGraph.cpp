@@ -1,12 +1,14 @@
 // The main window's graph and output commands: the Graph tab's page, Capture and Print.
 #include "GraphPaintBox.h"
 #include "MainWindow.h"
+#include "PdfCommands.h"
 #include "PrinterTestPages.h"
 #include "ReportView.h"
 #include "WindowTexts.h"
 #include "hydraulics/RecordRefresh.h"
 #include "platform/Prompter.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -109,6 +111,37 @@ void MainWindow::PrintTestPage(int kind) {
     if (!printed) {
         prompter_.Inform(window_texts::kPrinterFailed);
     }
+}
+
+void MainWindow::ConnectPdfCommands() {
+    PdfWindowHooks hooks;
+    hooks.CurrentPage = [this] { return CurrentPage(); };
+    hooks.WriteGraphImages = [this]() -> std::optional<PdfPageImages> {
+        const std::optional<GraphRendering> rendering = RenderGraph(graph_target::Pdf);
+        if (!rendering || rendering->WrittenFile.isEmpty()) {
+            return std::nullopt;
+        }
+        return PdfPageImages{{rendering->WrittenFile}, rendering->PageImageSide};
+    };
+    hooks.WriteReportImages = [this] { return report_->WritePdfImages(); };
+    hooks.RepaintScreen = [this] {
+        graphBox_->update();
+        report_->PaintBox()->update();
+    };
+    pdf_ = new PdfCommands(project_, prompter_, shell_, programFolder_, this, std::move(hooks));
+    const auto action = [this](const char* name) {
+        return findChild<QAction*>(QLatin1String(name));
+    };
+    connect(action("PDFSave1"), &QAction::triggered, pdf_, &PdfCommands::PdfSave);
+    connect(action("PDF1"), &QAction::triggered, pdf_, &PdfCommands::PdfSaveAs);
+    connect(action("DefaultFile1"), &QAction::triggered, pdf_, &PdfCommands::DefaultFile);
+    connect(action("OverwriteOldPDF1"), &QAction::triggered, pdf_, &PdfCommands::OverwriteCurrent);
+    connect(action("AppendtocurrentPDF1"), &QAction::triggered, pdf_,
+            &PdfCommands::AppendToCurrent);
+    connect(pdf_, &PdfCommands::CurrentPdfFileChanged, this, [action](const QString& path) {
+        action("OverwriteOldPDF1")->setEnabled(!path.isEmpty());
+        action("AppendtocurrentPDF1")->setEnabled(!path.isEmpty());
+    });
 }
 
 } // namespace quenra

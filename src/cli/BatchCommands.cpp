@@ -4,6 +4,7 @@
 #include "ConvertCommand.h"
 #include "CurvesCommand.h"
 #include "GraphCommand.h"
+#include "PdfCommand.h"
 #include "ReportCommand.h"
 #include "graph/GraphTargetSize.h"
 #include "hydraulics/NumberText.h"
@@ -70,7 +71,8 @@ int Graph(const QStringList& arguments, Prompter& prompter) {
 
 bool BatchCommandPaints(const QStringList& arguments) {
     const QString command = arguments.value(0);
-    return command == QStringLiteral("--graph") || command == QStringLiteral("--report");
+    return command == QStringLiteral("--graph") || command == QStringLiteral("--report") ||
+           command == QStringLiteral("--pdf");
 }
 
 int RunBatchCommand(const QStringList& arguments, Prompter& prompter, std::FILE* out) {
@@ -93,6 +95,9 @@ int RunBatchCommand(const QStringList& arguments, Prompter& prompter, std::FILE*
     }
     if (command == QStringLiteral("--report") && arguments.size() == 3) {
         return WriteReport(arguments.at(1), arguments.at(2), prompter, out);
+    }
+    if (command == QStringLiteral("--pdf") && arguments.size() == 3) {
+        return WritePdf(arguments.at(1), arguments.at(2), prompter);
     }
     return Usage(prompter);
 }

@@ -1,0 +1,285 @@
+// The converter run against a stand-in converter: a shell script that records how it was
+// started and then behaves as a test needs (completes, fails, hangs, never logs).
+#include "output/ConverterRun.h"
+#include "output/PdfFolder.h"
+#include "output/PdfMessages.h"
+
+#include "hydraulics/QStringPrinter.h"
+#include "img2pdf/LockedFolder.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace quenra {
+namespace {
+
+// Records the arguments one a line and the working folder, finds the log and the output.
+const char kScriptHead[] = R"(#!/bin/sh
+record="$0.args"
+: > "$record"
+for argument in "$@"; do printf '%s\n' "$argument" >> "$record"; done
+pwd > "$0.folder"
+log=""; output=""
+while [ $# -gt 0 ]; do
+  case "$1" in -l) log="$2"; shift;; -o) output="$2"; shift;; esac
+  shift
+done
+)";
+
+const char kCompletes[] = R"(echo "Converting" > "$log"
+printf '%%PDF new' > "$output"
+echo "Completed: 1 page(s) written, TickCount 5 ms" >> "$log"
+)";
+const char kFailsInLog[] =
+    R"(echo "Error: Cannot read the image [PDF/Report1.jpg]: not a JPEG" > "$log"
+echo "Failed: no PDF was written; [$output] is as it was" >> "$log"
+exit 1
+)";
+const char kNeverLogs[] = "exec sleep 30\n";
+const char kNeverCompletes[] = "echo \"Converting\" > \"$log\"\nexec sleep 30\n";
+const char kExitsAtOnce[] = "echo 'Cannot write the log' >&2\nexit 2\n";
+const char kEndsQuietly[] = "echo \"Converting\" > \"$log\"\nexit 0\n";
+
+// Limits small enough that every wait here ends well within a second.
+ConverterLimits ShortLimits() {
+    ConverterLimits limits;
+    limits.StartMs = 2000;
+    limits.LogMs = 300;
+    limits.CompletionBaseMs = 500;
+    limits.CompletionPerPageMs = 100;
+    limits.PollMs = 20;
+    limits.ExitGraceMs = 1000;
+    return limits;
+}
+
+class ConverterRunTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        program_ = tools_.filePath(QStringLiteral("Img2PDF"));
+        ASSERT_TRUE(QDir().mkpath(PdfImageFolder(folder_.path())));
+        Touch(ReportPdfImagePath(folder_.path(), 1));
+        request_.Mode = PdfMode::New;
+        request_.ProjectFileName = site_.filePath(QStringLiteral("Plant.qrx"));
+        request_.ProgramFolder = folder_.path();
+        request_.PageImageHeight = 3630;
+        request_.PageCount = 1;
+    }
+
+    void Converter(const char* body) {
+        QFile script(program_);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write(kScriptHead);
+        script.write(body);
+        script.close();
+        ASSERT_TRUE(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+
+    static void Touch(const QString& path, const QByteArray& bytes = "x") {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+        file.write(bytes);
+    }
+
+    static QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QStringList Arguments() const {
+        QString text = QString::fromUtf8(Read(program_ + QStringLiteral(".args")));
+        text.chop(1);
+        return text.split(QLatin1Char('\n'));
+    }
+
+    ConverterResult Run(const ConverterProgress& progress = {}) {
+        QElapsedTimer clock;
+        clock.start();
+        ConverterResult result = ConverterRun(program_, ShortLimits()).Run(request_, progress);
+        elapsedMs_ = clock.elapsed();
+        return result;
+    }
+
+    QString Log() const { return folder_.filePath(QStringLiteral("log.txt")); }
+    bool ImagesCleared() const { return QDir(PdfImageFolder(folder_.path())).isEmpty(QDir::Files); }
+
+    QTemporaryDir tools_;
+    QTemporaryDir folder_;
+    QTemporaryDir site_;
+    QString program_;
+    ConverterRequest request_;
+    qint64 elapsedMs_ = 0;
+};
+
+TEST_F(ConverterRunTest, StartsTheConverterWithTheArgumentListInTheProgramFolder) {
+    Converter(kCompletes);
+    const ConverterResult result = Run();
+    ASSERT_TRUE(result.Completed()) << result.Message.toStdString();
+    const QString output = site_.filePath(QStringLiteral("Plant_1.pdf"));
+    EXPECT_EQ(result.OutputFile, output);
+    EXPECT_EQ(Arguments(), QStringList({"-r", "330", "-u", "Morvek LLC", "-d",
+                                        "Quenra Version 3.001", "-t", "Plant", "-l", Log(), "-o",
+                                        output, folder_.filePath(QStringLiteral("PDF/*.*"))}));
+    EXPECT_EQ(QDir(QString::fromUtf8(Read(program_ + ".folder")).trimmed()).canonicalPath(),
+              QDir(folder_.path()).canonicalPath());
+    EXPECT_TRUE(result.ParameterText.startsWith(QStringLiteral(" -r 330 -u \"Morvek LLC\"")));
+    EXPECT_EQ(Read(output), "%PDF new");
+    EXPECT_TRUE(ImagesCleared());
+}
+
+TEST_F(ConverterRunTest, AppendInsertAndOverwriteUseTheCurrentFile) {
+    Converter(kCompletes);
+    request_.CurrentPdfFile = site_.filePath(QStringLiteral("Chosen.PDF"));
+    const struct {
+        PdfMode mode;
+        QStringList head;
+    } cases[] = {{PdfMode::Append, {"-p", "1", "-r"}},
+                 {PdfMode::Insert, {"-p", "0", "-r"}},
+                 {PdfMode::Overwrite, {"-r", "330", "-u"}}};
+    for (const auto& c : cases) {
+        request_.Mode = c.mode;
+        const ConverterResult result = Run();
+        EXPECT_TRUE(result.Completed());
+        EXPECT_EQ(result.OutputFile, request_.CurrentPdfFile);
+        EXPECT_EQ(Arguments().mid(0, 3), c.head);
+        EXPECT_EQ(Arguments().at(Arguments().indexOf("-o") + 1), request_.CurrentPdfFile);
+    }
+}
+
+TEST_F(ConverterRunTest, NewFilesAreNumberedPastTheExistingOnes) {
+    Converter(kCompletes);
+    Touch(site_.filePath(QStringLiteral("Plant_1.pdf")), "one");
+    Touch(site_.filePath(QStringLiteral("Plant_2.pdf")), "two");
+    const ConverterResult result = Run();
+    EXPECT_EQ(result.OutputFile, site_.filePath(QStringLiteral("Plant_3.pdf")));
+    EXPECT_EQ(Read(site_.filePath(QStringLiteral("Plant_1.pdf"))), "one");
+    EXPECT_EQ(Read(site_.filePath(QStringLiteral("Plant_2.pdf"))), "two");
+
+    request_.ProjectFileName = QStringLiteral("untitled");
+    const ConverterResult untitled = Run();
+    EXPECT_EQ(untitled.OutputFile, folder_.filePath(QStringLiteral("untitled_1.pdf")));
+    EXPECT_EQ(Arguments().at(Arguments().indexOf("-t") + 1), QStringLiteral("untitled"));
+}
+
+TEST_F(ConverterRunTest, NothingStartsWhenEveryNewNameIsTaken) {
+    Converter(kCompletes);
+    for (int number = 1; number <= 9999; ++number) {
+        Touch(site_.filePath(QStringLiteral("Plant_%1.pdf").arg(number)), "taken");
+    }
+    const ConverterResult result = Run();
+    EXPECT_EQ(result.Outcome, ConverterOutcome::NoFreeName);
+    EXPECT_TRUE(result.Message.contains(site_.filePath(QStringLiteral("Plant_9999.pdf"))));
+    EXPECT_FALSE(QFile::exists(program_ + ".args"));
+    EXPECT_EQ(Read(site_.filePath(QStringLiteral("Plant_9999.pdf"))), "taken");
+}
+
+TEST_F(ConverterRunTest, AnOldLogIsDeletedSoItsCompletionLineCannotMislead) {
+    Converter(kNeverLogs);
+    Touch(Log(), "Completed: TickCount 3 ms\n");
+    const ConverterResult result = Run();
+    EXPECT_EQ(result.Outcome, ConverterOutcome::NoLog);
+    EXPECT_EQ(result.Message, pdf_messages::NoLog(Log(), 1));
+    EXPECT_FALSE(QFile::exists(Log()));
+}
+
+TEST_F(ConverterRunTest, AnUndeletableLogStopsBeforeTheConverterStarts) {
+    Converter(kCompletes);
+    Touch(Log(), "old");
+    img2pdf::test::LockedFolder locked(folder_.path());
+    if (!locked.IsLocked()) {
+        GTEST_SKIP() << "this file system lets every file be deleted";
+    }
+    const ConverterResult result = Run();
+    EXPECT_EQ(result.Outcome, ConverterOutcome::LogNotDeletable);
+    EXPECT_EQ(result.Message, QStringLiteral("Can not delete file [") + Log() + "]");
+    EXPECT_FALSE(QFile::exists(program_ + ".args"));
+}
+
+TEST_F(ConverterRunTest, ConverterThatNeverWritesItsLogIsStoppedInTime) {
+    Converter(kNeverLogs);
+    const ConverterResult result = Run();
+    EXPECT_EQ(result.Outcome, ConverterOutcome::NoLog);
+    EXPECT_TRUE(result.Message.contains(Log()));
+    EXPECT_LT(elapsedMs_, 2000);
+    EXPECT_TRUE(ImagesCleared());
+}
+
+TEST_F(ConverterRunTest, ConverterThatNeverCompletesTimesOut) {
+    Converter(kNeverCompletes);
+    request_.PageCount = 3; // 500 + 3 x 100 ms
+    const ConverterResult result = Run();
+    EXPECT_EQ(result.Outcome, ConverterOutcome::TimedOut);
+    EXPECT_EQ(result.Message,
+              pdf_messages::ConverterTimedOut(site_.filePath("Plant_1.pdf"), Log(), 1));
+    EXPECT_GE(elapsedMs_, 800);
+    EXPECT_LT(elapsedMs_, 2000);
+}
+
+TEST_F(ConverterRunTest, FailureInTheLogIsReportedWithItsReason) {
+    Converter(kFailsInLog);
+    request_.Mode = PdfMode::Append;
+    request_.CurrentPdfFile = site_.filePath(QStringLiteral("Plant.pdf"));
+    const ConverterResult result = Run();
+    EXPECT_EQ(result.Outcome, ConverterOutcome::Failed);
+    EXPECT_EQ(result.Message,
+              QStringLiteral("The PDF file [") + request_.CurrentPdfFile +
+                  QStringLiteral("] was not written: Cannot read the image [PDF/Report1.jpg]: "
+                                 "not a JPEG.  See the log [") +
+                  Log() + "].");
+}
+
+TEST_F(ConverterRunTest, ConverterEndingWithoutCompletionIsAFailure) {
+    Converter(kExitsAtOnce);
+    ConverterResult result = Run();
+    EXPECT_EQ(result.Outcome, ConverterOutcome::Failed);
+    EXPECT_TRUE(result.Message.contains(
+        QStringLiteral("the converter ended with status 2 (Cannot write the log)")));
+    EXPECT_LT(elapsedMs_, 1000);
+
+    Converter(kEndsQuietly);
+    result = Run();
+    EXPECT_EQ(result.Outcome, ConverterOutcome::Failed);
+    EXPECT_TRUE(result.Message.contains(pdf_messages::EndedWithoutCompletion()));
+}
+
+TEST_F(ConverterRunTest, MissingConverterIsReportedAtOnce) {
+    program_ = tools_.filePath(QStringLiteral("NoSuchConverter"));
+    const ConverterResult result = Run();
+    EXPECT_EQ(result.Outcome, ConverterOutcome::NotStarted);
+    EXPECT_TRUE(result.Message.contains(QStringLiteral("[") + program_ + "]"));
+    EXPECT_TRUE(result.Message.contains(Log()));
+    EXPECT_LT(elapsedMs_, 1000);
+}
+
+TEST_F(ConverterRunTest, ProgressSeesTheLimitAndCanCancel) {
+    Converter(kNeverCompletes);
+    request_.PageCount = 2;
+    QList<int> limits;
+    int lastElapsed = -1;
+    bool increasing = true;
+    const ConverterResult result = Run([&](int elapsedMs, int limitMs) {
+        limits << limitMs;
+        increasing = increasing && elapsedMs >= lastElapsed;
+        lastElapsed = elapsedMs;
+        return limits.size() < 3;
+    });
+    EXPECT_EQ(result.Outcome, ConverterOutcome::Cancelled);
+    EXPECT_EQ(result.Message,
+              pdf_messages::ConverterCancelled(site_.filePath("Plant_1.pdf"), Log()));
+    EXPECT_EQ(limits, QList<int>({700, 700, 700}));
+    EXPECT_TRUE(increasing);
+    EXPECT_LT(elapsedMs_, 1000);
+}
+
+TEST(ConverterLimitsTest, CompletionLimitGrowsWithThePages) {
+    const ConverterLimits limits;
+    EXPECT_EQ(limits.CompletionMs(0), kConverterCompletionBaseMs + kConverterCompletionPerPageMs);
+    EXPECT_EQ(limits.CompletionMs(10),
+              kConverterCompletionBaseMs + 10 * kConverterCompletionPerPageMs);
+}
+
+} // namespace
+} // namespace quenra
