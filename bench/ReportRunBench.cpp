@@ -7,6 +7,7 @@
 #include "hydraulics/DataErrorPrompt.h"
 #include "model/ProjectData.h"
 #include "model/ResetToDefaults.h"
+#include "output/ConverterRun.h"
 #include "output/JpegWriter.h"
 #include "output/ReportRenderer.h"
 #include "platform/Prompter.h"
@@ -49,6 +50,32 @@ void BM_ReportCaptureFiveTests(benchmark::State& state) {
     state.counters["pages"] = pages;
 }
 BENCHMARK(BM_ReportCaptureFiveTests)->Unit(benchmark::kMillisecond);
+
+// `--pdf`'s work: the page images written for the converter, then the converter's run.
+void BM_PdfFiveTests(benchmark::State& state) {
+    ProjectData project = FiveTestProject();
+    QuietPrompter prompter;
+    QTemporaryDir folder;
+    const QString pdf = QDir(folder.path()).filePath(QStringLiteral("five.pdf"));
+    for (auto _ : state) {
+        const auto images = WriteReportPdfImages(project, folder.path(), prompter);
+        if (!images) {
+            state.SkipWithError("no page images");
+            return;
+        }
+        ConverterRequest request;
+        request.CurrentPdfFile = pdf;
+        request.ProjectFileName = project.ProjectFileName;
+        request.ProgramFolder = folder.path();
+        request.PageImageHeight = images->PageImageHeight;
+        request.PageCount = static_cast<int>(images->Files.size());
+        if (!ConverterRun().Run(request).Completed()) {
+            state.SkipWithError("the converter did not complete");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_PdfFiveTests)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The encoding of the same pages alone: composed once, encoded on every round.
 void BM_EncodeFiveTestPages(benchmark::State& state) {
