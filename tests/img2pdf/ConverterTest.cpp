@@ -12,7 +12,7 @@ namespace quenra::img2pdf {
 namespace {
 
 using test::FolderEntries;
-using test::JpegSpec;
+using test::JpegRecipe;
 using test::MakeJpeg;
 using test::PdfReader;
 using test::ReadFile;
@@ -30,8 +30,8 @@ protected:
     QString OutputPath() const { return root_.filePath(QStringLiteral("Plant.pdf")); }
     QString Log() const { return QString::fromUtf8(ReadFile(LogPath())); }
 
-    QByteArray AddImage(const QString& name, const JpegSpec& spec) {
-        const QByteArray jpeg = MakeJpeg(spec);
+    QByteArray AddImage(const QString& name, const JpegRecipe& recipe) {
+        const QByteArray jpeg = MakeJpeg(recipe);
         EXPECT_TRUE(WriteFile(ImagePath(name), jpeg));
         return jpeg;
     }
@@ -39,7 +39,7 @@ protected:
     void AddPages(std::initializer_list<int> widths) {
         int page = 1;
         for (const int width : widths) {
-            AddImage(QStringLiteral("Report%1.jpg").arg(page++), JpegSpec{width, 20});
+            AddImage(QStringLiteral("Report%1.jpg").arg(page++), JpegRecipe{width, 20});
         }
     }
     void ClearImages() {
@@ -95,8 +95,8 @@ protected:
 };
 
 TEST_F(ConverterTest, EmbedsEachJpegUnchangedOnAPageOfItsSizeAtTheGivenDensity) {
-    const QByteArray letter = AddImage(QStringLiteral("Report1.jpg"), JpegSpec{2805, 3630});
-    const QByteArray landscape = AddImage(QStringLiteral("Report2.jpg"), JpegSpec{3630, 2805});
+    const QByteArray letter = AddImage(QStringLiteral("Report1.jpg"), JpegRecipe{2805, 3630});
+    const QByteArray landscape = AddImage(QStringLiteral("Report2.jpg"), JpegRecipe{3630, 2805});
 
     ASSERT_EQ(Converter::Convert(Options()), Converter::kCompleted) << Log().toStdString();
 
@@ -150,8 +150,8 @@ TEST_F(ConverterTest, RecordsAuthorSubjectAndTitle) {
 }
 
 TEST_F(ConverterTest, WithoutDensityUsesTheImagesOwnElseOnePixelPerPoint) {
-    AddImage(QStringLiteral("a.jpg"), JpegSpec{192, 96, JCS_RGB, false, 96});
-    AddImage(QStringLiteral("b.jpg"), JpegSpec{100, 50});
+    AddImage(QStringLiteral("a.jpg"), JpegRecipe{192, 96, JCS_RGB, false, 96});
+    AddImage(QStringLiteral("b.jpg"), JpegRecipe{100, 50});
     ConverterOptions options = Options();
     options.pixelsPerInch.reset();
     ASSERT_EQ(Converter::Convert(options), Converter::kCompleted) << Log().toStdString();
@@ -161,8 +161,8 @@ TEST_F(ConverterTest, WithoutDensityUsesTheImagesOwnElseOnePixelPerPoint) {
 }
 
 TEST_F(ConverterTest, DescribesGrayAndCmykImages) {
-    AddImage(QStringLiteral("1.jpg"), JpegSpec{30, 20, JCS_GRAYSCALE});
-    const QByteArray cmyk = AddImage(QStringLiteral("2.jpg"), JpegSpec{30, 20, JCS_CMYK});
+    AddImage(QStringLiteral("1.jpg"), JpegRecipe{30, 20, JCS_GRAYSCALE});
+    const QByteArray cmyk = AddImage(QStringLiteral("2.jpg"), JpegRecipe{30, 20, JCS_CMYK});
     ASSERT_EQ(Converter::Convert(Options()), Converter::kCompleted) << Log().toStdString();
     PdfReader pdf(OutputPath());
     EXPECT_EQ(pdf.Image(0).getDict().getKey("/ColorSpace").getName(), "/DeviceGray");
@@ -246,7 +246,7 @@ TEST_F(ConverterFailureTest, NoMatchingImageLeavesTheOldFile) {
 TEST_F(ConverterFailureTest, UnreadableOrMissingImageLeavesTheOldFile) {
     ASSERT_TRUE(WriteFile(ImagePath(QStringLiteral("Report2.jpg")), "GIF89a..."));
     const QString cut = ImagePath(QStringLiteral("Report3.jpg"));
-    ASSERT_TRUE(WriteFile(cut, MakeJpeg(JpegSpec{300, 300}).left(900)));
+    ASSERT_TRUE(WriteFile(cut, MakeJpeg(JpegRecipe{300, 300}).left(900)));
     ConverterOptions options = Options(ExistingPages::AppendAfter);
     ExpectFailureLeavesOutput(options, QStringLiteral("Cannot read the image [") +
                                            ImagePath(QStringLiteral("Report2.jpg")) +

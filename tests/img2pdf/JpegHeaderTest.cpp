@@ -7,43 +7,43 @@
 namespace quenra::img2pdf {
 namespace {
 
-using test::JpegSpec;
+using test::JpegRecipe;
 using test::MakeJpeg;
 
 TEST(JpegHeader, ReadsSizeComponentsAndColourSpace) {
     struct Case {
-        JpegSpec spec;
+        JpegRecipe recipe;
         int components;
         JpegHeader::ColourSpace colourSpace;
     };
     const Case cases[] = {
-        {JpegSpec{2805, 3630, JCS_RGB}, 3, JpegHeader::ColourSpace::Rgb},
-        {JpegSpec{17, 9, JCS_GRAYSCALE}, 1, JpegHeader::ColourSpace::Gray},
-        {JpegSpec{33, 21, JCS_CMYK}, 4, JpegHeader::ColourSpace::Cmyk},
-        {JpegSpec{64, 48, JCS_RGB, true}, 3, JpegHeader::ColourSpace::Rgb},
+        {JpegRecipe{2805, 3630, JCS_RGB}, 3, JpegHeader::ColourSpace::Rgb},
+        {JpegRecipe{17, 9, JCS_GRAYSCALE}, 1, JpegHeader::ColourSpace::Gray},
+        {JpegRecipe{33, 21, JCS_CMYK}, 4, JpegHeader::ColourSpace::Cmyk},
+        {JpegRecipe{64, 48, JCS_RGB, true}, 3, JpegHeader::ColourSpace::Rgb},
     };
     for (const Case& c : cases) {
         QString error;
-        const std::optional<JpegHeader> header = JpegHeader::Read(MakeJpeg(c.spec), &error);
+        const std::optional<JpegHeader> header = JpegHeader::Read(MakeJpeg(c.recipe), &error);
         ASSERT_TRUE(header.has_value()) << error.toStdString();
-        EXPECT_EQ(header->width, c.spec.width);
-        EXPECT_EQ(header->height, c.spec.height);
+        EXPECT_EQ(header->width, c.recipe.width);
+        EXPECT_EQ(header->height, c.recipe.height);
         EXPECT_EQ(header->components, c.components);
         EXPECT_EQ(header->colourSpace, c.colourSpace);
         // libjpeg marks its CMYK files as Adobe's, with inverted values.
-        EXPECT_EQ(header->invertedCmyk, c.spec.colourSpace == JCS_CMYK);
+        EXPECT_EQ(header->invertedCmyk, c.recipe.colourSpace == JCS_CMYK);
     }
 }
 
 TEST(JpegHeader, ReadsTheStatedDensity) {
     QString error;
-    EXPECT_EQ(JpegHeader::Read(MakeJpeg(JpegSpec{8, 8, JCS_RGB, false, 96}), &error)->dotsPerInch,
+    EXPECT_EQ(JpegHeader::Read(MakeJpeg(JpegRecipe{8, 8, JCS_RGB, false, 96}), &error)->dotsPerInch,
               96.0);
-    EXPECT_EQ(JpegHeader::Read(MakeJpeg(JpegSpec{8, 8}), &error)->dotsPerInch, 0.0);
+    EXPECT_EQ(JpegHeader::Read(MakeJpeg(JpegRecipe{8, 8}), &error)->dotsPerInch, 0.0);
 }
 
 TEST(JpegHeader, RefusesWhatIsNotACompleteJpeg) {
-    const QByteArray good = MakeJpeg(JpegSpec{300, 200});
+    const QByteArray good = MakeJpeg(JpegRecipe{300, 200});
     const QByteArray inputs[] = {
         QByteArray(),
         QByteArray("%PDF-1.4 not an image"),

@@ -10,7 +10,7 @@
 namespace quenra::img2pdf {
 namespace {
 
-using test::JpegSpec;
+using test::JpegRecipe;
 using test::MakeJpeg;
 using test::PdfReader;
 using test::ReadFile;
@@ -44,7 +44,7 @@ protected:
         ASSERT_TRUE(QDir().mkpath(folder_ + QStringLiteral("PDF")));
         for (int page = 1; page <= 10; ++page) {
             ASSERT_TRUE(WriteFile(folder_ + QStringLiteral("PDF/Report%1.jpg").arg(page),
-                                  MakeJpeg(JpegSpec{1100 + page, 1430})));
+                                  MakeJpeg(JpegRecipe{1100 + page, 1430})));
         }
     }
 

@@ -15,7 +15,7 @@
 
 namespace quenra::img2pdf::test {
 
-struct JpegSpec {
+struct JpegRecipe {
     int width = 40;
     int height = 30;
     J_COLOR_SPACE colourSpace = JCS_RGB; // JCS_GRAYSCALE, JCS_RGB or JCS_CMYK
@@ -24,7 +24,7 @@ struct JpegSpec {
 };
 
 // A JPEG with a gradient, so that its data is not trivially small.
-inline QByteArray MakeJpeg(const JpegSpec& spec) {
+inline QByteArray MakeJpeg(const JpegRecipe& recipe) {
     jpeg_compress_struct info{};
     jpeg_error_mgr errors{};
     info.err = jpeg_std_error(&errors);
@@ -33,23 +33,23 @@ inline QByteArray MakeJpeg(const JpegSpec& spec) {
     unsigned long size = 0;
     jpeg_mem_dest(&info, &buffer, &size);
     const int components =
-        spec.colourSpace == JCS_GRAYSCALE ? 1 : (spec.colourSpace == JCS_CMYK ? 4 : 3);
-    info.image_width = static_cast<JDIMENSION>(spec.width);
-    info.image_height = static_cast<JDIMENSION>(spec.height);
+        recipe.colourSpace == JCS_GRAYSCALE ? 1 : (recipe.colourSpace == JCS_CMYK ? 4 : 3);
+    info.image_width = static_cast<JDIMENSION>(recipe.width);
+    info.image_height = static_cast<JDIMENSION>(recipe.height);
     info.input_components = components;
-    info.in_color_space = spec.colourSpace;
+    info.in_color_space = recipe.colourSpace;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 65, TRUE);
-    if (spec.progressive) {
+    if (recipe.progressive) {
         jpeg_simple_progression(&info);
     }
-    if (spec.dotsPerInch > 0) {
+    if (recipe.dotsPerInch > 0) {
         info.density_unit = 1;
-        info.X_density = static_cast<UINT16>(spec.dotsPerInch);
-        info.Y_density = static_cast<UINT16>(spec.dotsPerInch);
+        info.X_density = static_cast<UINT16>(recipe.dotsPerInch);
+        info.Y_density = static_cast<UINT16>(recipe.dotsPerInch);
     }
     jpeg_start_compress(&info, TRUE);
-    QByteArray row(spec.width * components, '\0');
+    QByteArray row(recipe.width * components, '\0');
     while (info.next_scanline < info.image_height) {
         for (int i = 0; i < row.size(); ++i) {
             row[i] = static_cast<char>((i * 7 + static_cast<int>(info.next_scanline) * 3) % 256);
@@ -65,7 +65,7 @@ inline QByteArray MakeJpeg(const JpegSpec& spec) {
 }
 
 inline QByteArray MakeJpeg(int width, int height) {
-    return MakeJpeg(JpegSpec{width, height});
+    return MakeJpeg(JpegRecipe{width, height});
 }
 
 inline bool WriteFile(const QString& path, const QByteArray& bytes) {
