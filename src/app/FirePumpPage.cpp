@@ -1,5 +1,7 @@
 #include "FirePumpPage.h"
 
+#include "hydraulics/ChoiceItems.h"
+
 #include "ColourSwatch.h"
 #include "PageBuilding.h"
 #include "UnitCaptions.h"
@@ -46,16 +48,6 @@ constexpr const char* kRoomAlarmTemperature = "Pump Room Alarm Temperature";
 constexpr const char* kDriverKinds[] = {"Electric", "Diesel"};
 constexpr const char* kFirePumpTypes[] = {"Vertical-Shaft Turbine", "Horizontal-Shaft Turbine",
                                           "Other", "Not Specified"};
-// The purpose completes a report sentence, hence the lower case; a stored single digit is the
-// index of one of these.
-constexpr const char* kPurposes[] = {
-    "automatic sprinkler system(s)",
-    "standpipe system(s)",
-    "private hydrant(s)",
-    "automatic sprinkler and standpipe system(s)",
-    "automatic sprinkler system(s) and private hydrant(s)",
-    "automatic sprinkler system(s), standpipe system(s) and private hydrant(s)",
-};
 constexpr const char* kAutoOperations[] = {"None",         "Start", "Stop",
                                            "Start & Stop", "N/A",   "Not Specified"};
 constexpr const char* kRoomStates[] = {"Attended", "Not Attended", "Not Specified"};
@@ -113,7 +105,8 @@ constexpr Row kFirePumpForm[] = {
     {Entry::Line, "Man1", "Manufacturer"},
     {Entry::Line, "PID1", "Pump ID/#"},
     {Entry::EditableList, "FPmT1", "Pump Type", nullptr, kFirePumpTypes},
-    {Entry::EditableList, "PmPr1", "Purpose", nullptr, kPurposes},
+    // Its items are the purposes the report's sentence quotes (filled in below).
+    {Entry::EditableList, "PmPr1", "Purpose", nullptr, {}},
     {Entry::Check, "PB1", "Pump Bypass"},
     {Entry::Check, "JP1", "Jockey Pump"},
     {Entry::Line, "CtIn1", "Cut-in Pressure", nullptr, {}, "Label123"},
@@ -326,6 +319,10 @@ FirePumpPage::FirePumpPage(ProjectData& project, QWidget* parent)
     column->addStretch(1);
 
     purpose_ = findChild<QComboBox*>(QStringLiteral("PmPr1"));
+    // The purpose completes a report sentence, hence the lower case; a stored single digit is
+    // the index of one of these.
+    purpose_->addItems(PumpPurposeItems());
+    purpose_->view()->setMinimumWidth(purpose_->view()->sizeHintForColumn(0) + 24);
     referencePump_ = findChild<QComboBox*>(QStringLiteral("RefPump1"));
     autoOperation_ = findChild<QComboBox*>(QStringLiteral("AuOp1"));
     electricInputs_ = Named(kElectricInputs);
@@ -596,14 +593,12 @@ void FirePumpPage::ApplyRules(const RefreshContext& context) {
 // A purpose of one character is the index of an item (older files and new projects keep "0");
 // anything longer is the inspector's own wording, which the entry table already shows.
 void FirePumpPage::ShowPurpose(const QString& purpose) {
-    const QString trimmed = purpose.trimmed();
-    if (trimmed.size() != 1) {
+    const std::optional<int> index = StoredItemIndex(purpose);
+    if (!index) {
         return;
     }
-    const QChar digit = trimmed.at(0);
-    const int index = digit >= u'0' && digit <= u'9' ? digit.unicode() - u'0' : 0;
     const QSignalBlocker blocker(purpose_);
-    purpose_->setCurrentIndex(index < purpose_->count() ? index : -1);
+    purpose_->setCurrentIndex(*index < purpose_->count() ? *index : -1);
     purpose_->lineEdit()->setCursorPosition(0); // the start of a long item
 }
 

@@ -1,5 +1,7 @@
 #include "HydrantPage.h"
 
+#include "hydraulics/ChoiceItems.h"
+
 #include "ColourSwatch.h"
 #include "UnitCaptions.h"
 #include "hydraulics/NozzleFlow.h"
@@ -32,7 +34,6 @@ QStringList Items(std::initializer_list<const char*> texts) {
     return items;
 }
 
-const QStringList kSupplyTypes = Items({"Public Main", "Tank", "Other", "Not Specified"});
 constexpr int kTankSupply = 1;
 constexpr int kOtherSupply = 2;
 
@@ -52,24 +53,15 @@ constexpr int kSupplyValueWidth = 190;
 
 // Older files keep the supply type as a one-character item index; any other text is what the
 // inspector chose or typed. A one-character text that is not a digit stands for the first item.
-std::optional<int> StoredItemIndex(const QString& supplyTypeText) {
-    const QString trimmed = supplyTypeText.trimmed();
-    if (trimmed.size() != 1) {
-        return std::nullopt;
-    }
-    const QChar c = trimmed.front();
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9') ? c.unicode() - u'0' : 0;
-}
-
 // The supply type item a stored text stands for, or -1 for a source described in the
 // inspector's own words.
 int SupplyTypeItem(const QString& supplyTypeText) {
     if (const std::optional<int> index = StoredItemIndex(supplyTypeText)) {
-        return *index < kSupplyTypes.size() ? *index : -1;
+        return *index < SupplyTypeItems().size() ? *index : -1;
     }
     const QString trimmed = supplyTypeText.trimmed();
-    for (int i = 0; i < kSupplyTypes.size(); ++i) {
-        if (kSupplyTypes.at(i).compare(trimmed, Qt::CaseInsensitive) == 0) {
+    for (int i = 0; i < SupplyTypeItems().size(); ++i) {
+        if (SupplyTypeItems().at(i).compare(trimmed, Qt::CaseInsensitive) == 0) {
             return i;
         }
     }
@@ -138,7 +130,7 @@ QGroupBox* HydrantPage::BuildWaterSupply() {
     grid->setColumnMinimumWidth(1, kSupplyValueWidth);
     grid->setColumnStretch(3, 1);
 
-    supplyType_ = MakeChoice(QStringLiteral("SupplyType"), kSupplyTypes, group);
+    supplyType_ = MakeChoice(QStringLiteral("SupplyType"), SupplyTypeItems(), group);
     auto* policy = MakeEdit(QStringLiteral("PolNum"), group, kSupplyValueWidth);
     // A hydrant test report always has its water supply; the switch is kept for the file only.
     auto* inReport = new QCheckBox(QStringLiteral("Report"), group);

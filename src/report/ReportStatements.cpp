@@ -5,6 +5,7 @@
 #include "ReportTexts.h"
 #include "ReportValueText.h"
 
+#include "hydraulics/ChoiceItems.h"
 #include "hydraulics/NumberText.h"
 #include "hydraulics/UnitSystem.h"
 
@@ -71,7 +72,7 @@ void FillPumpAndDriverSection(ReportLayout& R, const ReportFillContext& context,
     R[Edit8].Text = p.RatedSpeed + text::kRpmUnit;
     R[Edit9].Text = p.PressureAt150 + pressure + text::kAt +
                     RoundedOrNotAvailable(0, 1.5 * ParseNumber(p.RatedFlow)) + flow;
-    R[Edit10].Text = ChoiceText(p.PumpPurpose, text::kPumpPurposes) + text::kFullStop;
+    R[Edit10].Text = StoredChoiceText(p.PumpPurpose, PumpPurposeItems()) + text::kFullStop;
 }
 
 void FillCombinedCurveSentence(ReportLayout& R, const ProjectData& p, int answer, int test) {

@@ -183,20 +183,3 @@ inline const QString kNfpa25 = QStringLiteral("25");
 inline const QString kNfpa20 = QStringLiteral("20");
 
 } // namespace quenra::report_text
-
-namespace quenra::report_text {
-
-// Items of the choice lists whose text a report line quotes; a project stores either the
-// chosen text or, as a single digit, the item's index.
-inline const QStringList kSupplyTypes = {QStringLiteral("Public Main"), QStringLiteral("Tank"),
-                                         QStringLiteral("Other"), QStringLiteral("Not Specified")};
-inline const QStringList kPumpPurposes = {
-    QStringLiteral("automatic sprinkler system(s)"),
-    QStringLiteral("standpipe system(s)"),
-    QStringLiteral("private hydrant(s)"),
-    QStringLiteral("automatic sprinkler and standpipe system(s)"),
-    QStringLiteral("automatic sprinkler system(s) and private hydrant(s)"),
-    QStringLiteral("automatic sprinkler system(s), standpipe system(s) and private hydrant(s)"),
-};
-
-} // namespace quenra::report_text

@@ -20,9 +20,4 @@ QString RoundedOrNotAvailable(int decimals, double value);
 // "25" for an annual test (the kind contains "annual" in any case), else "20".
 QString NfpaStandard(const ProjectData& project, int test);
 
-// The text a choice list shows for a stored value: a single character is the item's index
-// (a non-digit counts as 0, an index past the list shows nothing); anything longer is the
-// text itself.
-QString ChoiceText(const QString& stored, const QStringList& items);
-
 } // namespace quenra

@@ -4,6 +4,7 @@
 #include "ReportTexts.h"
 #include "ReportValueText.h"
 
+#include "hydraulics/ChoiceItems.h"
 #include "hydraulics/UnitSystem.h"
 
 namespace quenra {
@@ -21,7 +22,7 @@ QString WithUnit(const QString& value, const QString& unit) {
 
 void FillWaterSupplySection(ReportLayout& R, const ProjectData& p, int t) {
     const UnitWords words = UnitWordsFor(p.UnitSystem);
-    R[Edit53].Text = ChoiceText(p.SupplyTypeText, text::kSupplyTypes);
+    R[Edit53].Text = StoredChoiceText(p.SupplyTypeText, SupplyTypeItems());
     R[Panel24].Text = text::kWaterSupply + TestValue(p.SupplyTestDate, t);
     R[Edit54].Text = TestValue(p.SupplyTestDate, t);
     R[Edit61].Text = TestValue(p.SupplyTestTime, t);
