@@ -180,7 +180,9 @@ void MainWindow::OpenCommand() {
 bool MainWindow::SaveCommand() {
     const QString& path = project_.ProjectFileName;
     if (QFileInfo(path).isFile() && !IsLegacyFile(path)) {
-        return WriteProjectFile(project_, path, prompter_);
+        const SaveResult saved = WriteProjectFile(project_, path, prompter_);
+        TellUnstorableCharacters(saved, prompter_);
+        return saved.Saved;
     }
     // A new project, or one brought in from a legacy file, which is never overwritten.
     return SaveAsCommand();
@@ -196,7 +198,9 @@ bool MainWindow::SaveAsCommand() {
         project_.ProjectFileName = WithProjectExtension(*chosen);
         // The file carries the title its new name gives, the one shown once it is saved.
         UpdateGraphTitle();
-        written = WriteProjectFile(project_, project_.ProjectFileName, prompter_);
+        const SaveResult saved = WriteProjectFile(project_, project_.ProjectFileName, prompter_);
+        TellUnstorableCharacters(saved, prompter_);
+        written = saved.Saved;
         UpdateWindowCaption();
     }
     UpdateGraphTitle();

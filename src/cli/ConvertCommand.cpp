@@ -12,9 +12,12 @@ int ConvertProject(const QString& input, const QString& output, Prompter& prompt
     if (!outcome) {
         return 1;
     }
-    if (!WriteProjectFileQuietly(project, output, prompter)) {
+    const SaveResult saved = WriteProjectFileQuietly(project, output, prompter);
+    if (!saved.Saved) {
         return 1;
     }
+    // A file with replaced characters is still written: say which fields lost them.
+    TellUnstorableCharacters(saved, prompter);
     return *outcome == ReadOutcome::Complete ? 0 : 1;
 }
 

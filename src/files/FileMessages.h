@@ -19,6 +19,13 @@ inline QString FileNotSaved(const QString& path, const QString& reason) {
 inline QString Saving(const QString& path) {
     return QStringLiteral("Saving ") + path;
 }
+// One line per field, after a save that had to replace characters the file cannot hold.
+inline QString UnstorableCharacters(const QString& field, int characters) {
+    return field + QStringLiteral(": ") + QString::number(characters) +
+           (characters == 1
+                ? QStringLiteral(" character could not be stored and was saved as ?")
+                : QStringLiteral(" characters could not be stored and were saved as ?"));
+}
 
 inline const QString kVersionNotFound = QStringLiteral("Version information not found");
 inline const QString kNewerVersion = QStringLiteral(

@@ -34,13 +34,21 @@ public:
         return false;
     }
 
-    // Collects lines up to the first that contains the key word (which is consumed); each
-    // collected line is ended by CR LF, the way the comment box keeps its text.
-    bool CollectUntil(const QString& key, QString& page) {
+    // Collects a comment page: the lines up to the banner that ends it (which is consumed),
+    // each ended by CR LF, the way the comment box keeps its text. The page ends at the next
+    // banner-shaped line with the key word, so that a comment that mentions the word stays in
+    // its page; files whose banners are worded otherwise end it at any line with the word.
+    // A page that is one empty line is the empty page.
+    bool CollectPage(const QString& key, QString& page) {
         page.clear();
+        const qsizetype banner = NextBannerWith(key);
         while (!AtEnd()) {
+            const bool isEnd = banner >= 0 ? next_ == banner : lines_.at(next_).contains(key);
             const QString line = Next();
-            if (line.contains(key)) {
+            if (isEnd) {
+                if (page == QStringLiteral("\r\n")) {
+                    page.clear();
+                }
                 return true;
             }
             page += line;
@@ -58,6 +66,21 @@ public:
     }
 
 private:
+    // The index of the next line whose text, blanks trimmed, stands between slashes and holds
+    // the key word; -1 when none follows.
+    qsizetype NextBannerWith(const QString& key) const {
+        for (qsizetype i = next_; i < lines_.size(); ++i) {
+            if (!lines_.at(i).contains(key)) {
+                continue;
+            }
+            const QString trimmed = TrimBlanks(lines_.at(i));
+            if (trimmed.startsWith(QLatin1Char('/')) && trimmed.endsWith(QLatin1Char('/'))) {
+                return i;
+            }
+        }
+        return -1;
+    }
+
     QStringList lines_;
     qsizetype next_ = 0;
 };
@@ -69,7 +92,7 @@ bool ReadCommentPages(LineReader& in, PerTest<QString>& pages, int first, Prompt
         return false;
     }
     for (int page = first; page <= kTestCount; ++page) {
-        if (!in.CollectUntil(kCommentKey, pages[page])) {
+        if (!in.CollectPage(kCommentKey, pages[page])) {
             prompter.Inform(file_messages::kEndOfCommentsNotFound);
             return false;
         }
@@ -109,7 +132,7 @@ ReadOutcome ReadSections(ProjectData& p, LineReader& in, Prompter& prompter) {
     if (!FindSection(in, kCommentKey, prompter)) {
         return ReadOutcome::Stopped;
     }
-    if (!in.CollectUntil(kPumpKey, p.Comments[1])) {
+    if (!in.CollectPage(kPumpKey, p.Comments[1])) {
         prompter.Inform(file_messages::SectionNotFound(kPumpKey));
         return ReadOutcome::Stopped;
     }

@@ -1,5 +1,6 @@
 #include "ProjectFileWriter.h"
 
+#include "FieldLabels.h"
 #include "FileMessages.h"
 #include "ProjectFileLayout.h"
 #include "Windows1252.h"
@@ -18,9 +19,12 @@ const QString kRecoveryCopyName = QStringLiteral("recover.bak");
 const QString kShortWrite =
     QStringLiteral("only part of the file could be written (is the disk full?)");
 
-// Collects the lines of a file in order.
+// Collects the lines of a file in order, and notes the fields of the record whose characters
+// the code page cannot hold.
 class LineWriter {
 public:
+    explicit LineWriter(const ProjectData& project) : project_(project) {}
+
     void Line(const QString& text) {
         out_ += text;
         out_ += kLineEnd;
@@ -29,6 +33,7 @@ public:
     // A one-line value is written as it is. A line break inside it would shift every later
     // line of the file, so it is written as a blank instead.
     void Text(const QString& value) {
+        NoteUnstorable(value);
         if (value.contains(QLatin1Char('\n'))) {
             QString flattened = value;
             flattened.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
@@ -46,24 +51,49 @@ public:
     void Colour(quenra::Colour value) { Line(QString::number(static_cast<qint32>(value))); }
 
     // A comment page is written as its lines, each ended by CR LF, so a page that already
-    // ends with a line break gets no extra empty line at every save.
+    // ends with a line break gets no extra empty line at every save. An empty page is one
+    // empty line, so that every value of the file is at least one line.
     void CommentPage(const QString& page) {
-        for (const QString& line : CommentLines(page)) {
+        NoteUnstorable(page);
+        const QStringList lines = CommentLines(page);
+        if (lines.isEmpty()) {
+            Line(QString());
+        }
+        for (const QString& line : lines) {
             Line(line);
         }
     }
 
     const QString& Text() const { return out_; }
+    const QList<UnstorableField>& Unstorable() const { return unstorable_; }
 
 private:
+    void NoteUnstorable(const QString& field) {
+        const int characters = UnstorableCharacters(field);
+        if (characters == 0) {
+            return;
+        }
+        // The cells of a table share one name: count them together.
+        const QString label = FieldLabel(project_, &field);
+        for (UnstorableField& known : unstorable_) {
+            if (known.Field == label) {
+                known.Characters += characters;
+                return;
+            }
+        }
+        unstorable_.append({label, characters});
+    }
+
+    const ProjectData& project_;
     QString out_;
+    QList<UnstorableField> unstorable_;
 };
 
 } // namespace
 
-QByteArray SerializeProject(const ProjectData& p) {
+QByteArray SerializeProject(const ProjectData& p, QList<UnstorableField>* unstorable) {
     using namespace project_file;
-    LineWriter io;
+    LineWriter io(p);
 
     io.Line(kVersionBanner);
     io.Line(QString::number(kNewestVersion));
@@ -90,6 +120,9 @@ QByteArray SerializeProject(const ProjectData& p) {
         io.CommentPage(p.HydrantComments[page]);
     }
     io.Line(kEndCommentBanner);
+    if (unstorable) {
+        *unstorable = io.Unstorable();
+    }
     return EncodeWindows1252(io.Text());
 }
 
@@ -120,20 +153,34 @@ bool SaveFileBytes(const QString& path, const QByteArray& bytes, QString* error)
     return true;
 }
 
-bool WriteProjectFileQuietly(const ProjectData& project, const QString& path, Prompter& prompter) {
+SaveResult WriteProjectFileQuietly(const ProjectData& project, const QString& path,
+                                   Prompter& prompter) {
+    SaveResult result;
+    const QByteArray bytes = SerializeProject(project, &result.Unstorable);
     QString error;
-    if (!SaveFileBytes(path, SerializeProject(project), &error)) {
+    result.Saved = SaveFileBytes(path, bytes, &error);
+    if (!result.Saved) {
         prompter.Inform(file_messages::FileNotSaved(path, error));
-        return false;
     }
-    return true;
+    return result;
 }
 
-bool WriteProjectFile(const ProjectData& project, const QString& path, Prompter& prompter) {
+SaveResult WriteProjectFile(const ProjectData& project, const QString& path, Prompter& prompter) {
     if (QFileInfo(path).fileName().compare(kRecoveryCopyName, Qt::CaseInsensitive) != 0) {
         prompter.Inform(file_messages::Saving(path));
     }
     return WriteProjectFileQuietly(project, path, prompter);
+}
+
+void TellUnstorableCharacters(const SaveResult& result, Prompter& prompter) {
+    if (!result.Saved || result.Unstorable.isEmpty()) {
+        return;
+    }
+    QStringList lines;
+    for (const UnstorableField& field : result.Unstorable) {
+        lines.append(file_messages::UnstorableCharacters(field.Field, field.Characters));
+    }
+    prompter.Inform(lines.join(QLatin1Char('\n')));
 }
 
 } // namespace quenra

@@ -37,7 +37,7 @@ void RotateRecoveryCopies(const QString& programFolder, Prompter& prompter) {
 
 bool WriteRecoveryCopy(const ProjectData& project, const QString& programFolder,
                        Prompter& prompter) {
-    return WriteProjectFileQuietly(project, RecoveryCopyPath(programFolder), prompter);
+    return WriteProjectFileQuietly(project, RecoveryCopyPath(programFolder), prompter).Saved;
 }
 
 bool RecoverLastFile(ProjectData& project, const QString& programFolder, Prompter& prompter,

@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace quenra {
 
 namespace {
@@ -20,8 +22,9 @@ QString DecodeWindows1252(const QByteArray& bytes) {
     return decoder.decode(bytes);
 }
 
-QByteArray EncodeWindows1252(const QString& text) {
+QByteArray EncodeWindows1252(const QString& text, int* replaced) {
     QStringEncoder encoder(kCodecName);
+    int substitutes = 0;
     QByteArray out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -37,6 +40,7 @@ QByteArray EncodeWindows1252(const QString& text) {
                 ++i;
             }
             out.append(static_cast<char>(kSubstitute));
+            ++substitutes;
             continue;
         }
         // ICU writes its own substitution byte for characters the code page lacks; ask for
@@ -47,9 +51,25 @@ QByteArray EncodeWindows1252(const QString& text) {
             out.append(encoded);
         } else {
             out.append(static_cast<char>(kSubstitute));
+            ++substitutes;
         }
     }
+    if (replaced) {
+        *replaced = substitutes;
+    }
     return out;
+}
+
+int UnstorableCharacters(const QString& text) {
+    // Most values are plain ASCII, which the code page holds as it is.
+    const bool ascii =
+        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii) {
+        return 0;
+    }
+    int replaced = 0;
+    EncodeWindows1252(text, &replaced);
+    return replaced;
 }
 
 QStringList SplitFileLines(const QString& text) {

@@ -88,8 +88,8 @@ TEST(ProjectFileReader, EachMissingSectionStopsReadingWithItsMessage) {
 
 TEST(ProjectFileReader, BooleansAreTrueOnlyForOneAndBadIntegersReadAsZeroOrTwo) {
     QStringList lines = LinesOf(ProjectData());
-    const int unitSystemLine = 30, isHydrantLine = 31, reportSupplyLine = 1199;
-    const int meetsDemandLine = 1243 + 35 + 1; // second line of pump test 1's verdicts
+    const int unitSystemLine = 30, isHydrantLine = 31, reportSupplyLine = 1200;
+    const int meetsDemandLine = 1248 + 35 + 1; // second line of pump test 1's verdicts
     ASSERT_EQ(lines[isHydrantLine], QStringLiteral("0"));
     ASSERT_EQ(lines[meetsDemandLine], QStringLiteral("2"));
 
@@ -120,13 +120,13 @@ TEST(ProjectFileReader, BooleansAreTrueOnlyForOneAndBadIntegersReadAsZeroOrTwo) 
     EXPECT_TRUE(read.ReportAlarmsSection);
 }
 
-TEST(ProjectFileReader, SectionWordsInsideACommentEndThePage) {
+TEST(ProjectFileReader, SectionWordsInsideACommentStayInThePage) {
     ProjectData source;
     source.Comments[1] = QStringLiteral("Before\r\nSee Pump Data sheet\r\nAfter\r\n");
     test::ScriptedPrompter prompter;
     ProjectData read;
     ReadProjectBytes(read, SerializeProject(source), prompter);
-    EXPECT_EQ(read.Comments[1], QStringLiteral("Before\r\n"));
+    EXPECT_EQ(read.Comments[1], source.Comments[1]);
 }
 
 TEST(ProjectFileReader, LineFeedOnlyFilesAndOddBannersReadTheSame) {

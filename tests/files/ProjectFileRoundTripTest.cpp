@@ -39,6 +39,14 @@ TEST(ProjectFileRoundTrip, EveryStoredFieldSurvivesForRandomValues) {
         ProjectData expected = original;
         expected.SuctionPressureType[2] = 0;
         expected.ReportAlarmsSection = true; // every report shows its alarms
+        for (int page = 1; page <= kTestCount; ++page) {
+            // A page of one empty line is stored as the empty page.
+            for (QString* text : {&expected.Comments[page], &expected.HydrantComments[page]}) {
+                if (*text == QStringLiteral("\r\n")) {
+                    text->clear();
+                }
+            }
+        }
         ASSERT_EQ(read, expected);
         EXPECT_EQ(SerializeProject(read), SerializeProject(expected));
     }

@@ -13,26 +13,27 @@
 namespace quenra {
 namespace {
 
-// Line numbers (1-based) in a newest-layout file whose comment pages are all empty, counted
-// from the published layout: which lines each older layout version did not have yet.
+// Line numbers (1-based) in a newest-layout file whose comment pages are all empty (one empty
+// line each), counted from the published layout: which lines each older layout version did not
+// have yet.
 using LineRange = std::pair<int, int>;
-constexpr int kTotalLines = 1339;
+constexpr int kTotalLines = 1349;
 
 std::vector<LineRange> LinesMissingIn(int version) {
     if (version <= 1) {
-        return {{90, 157}, {1194, 1198}, {1236, 1339}};
+        return {{90, 157}, {1195, 1199}, {1237, 1349}};
     }
     if (version == 2) {
-        return {{91, 157}, {1194, 1198}, {1236, 1339}};
+        return {{91, 157}, {1195, 1199}, {1237, 1349}};
     }
     if (version == 3) {
-        return {{123, 157}, {1243, 1339}};
+        return {{123, 157}, {1248, 1349}};
     }
     if (version == 4) {
-        return {{123, 157}, {1244, 1339}};
+        return {{123, 157}, {1249, 1349}};
     }
     if (version == 5) {
-        return {{123, 157}, {1334, 1339}};
+        return {{123, 157}, {1339, 1349}};
     }
     return {};
 }
@@ -65,12 +66,14 @@ TEST(ProjectFileVersions, ANewFileHasTheCountedNumberOfLines) {
     EXPECT_EQ(lines[1], QStringLiteral("6"));
     EXPECT_EQ(lines[157], QStringLiteral("///////////  General Data ///////////////"));
     EXPECT_EQ(lines[211], QStringLiteral("///////////  Comment Data ///////////////"));
-    EXPECT_EQ(lines[212], QStringLiteral("///////////  Pump Data ///////////////"));
-    EXPECT_EQ(lines[1198], QStringLiteral("///////////  Setup Data ///////////////"));
-    EXPECT_EQ(lines[1237], QStringLiteral("///////////  Comment Data 2 ///////////////"));
-    EXPECT_EQ(lines[1241], QStringLiteral("///////////  End Comment Data ///////////////"));
-    EXPECT_EQ(lines[1333], QStringLiteral("///////////  Comment Data 1 ///////////////"));
-    EXPECT_EQ(lines[1338], QStringLiteral("///////////  End Comment Data ///////////////"));
+    EXPECT_EQ(lines[212], QString());
+    EXPECT_EQ(lines[213], QStringLiteral("///////////  Pump Data ///////////////"));
+    EXPECT_EQ(lines[1199], QStringLiteral("///////////  Setup Data ///////////////"));
+    EXPECT_EQ(lines[1238], QStringLiteral("///////////  Comment Data 2 ///////////////"));
+    EXPECT_EQ(lines[1239], QString());
+    EXPECT_EQ(lines[1246], QStringLiteral("///////////  End Comment Data ///////////////"));
+    EXPECT_EQ(lines[1338], QStringLiteral("///////////  Comment Data 1 ///////////////"));
+    EXPECT_EQ(lines[1348], QStringLiteral("///////////  End Comment Data ///////////////"));
 }
 
 TEST(ProjectFileVersions, EveryOlderLayoutReadsItsOwnLinesAndLeavesNewerFieldsAtDefaults) {

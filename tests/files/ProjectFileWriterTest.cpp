@@ -46,9 +46,10 @@ TEST(ProjectFileWriter, SavingTellsTheInspectorExceptForTheRecoveryCopy) {
     QTemporaryDir dir;
     test::ScriptedPrompter prompter;
     const QString path = dir.filePath(QStringLiteral("Plant.QRX"));
-    EXPECT_TRUE(WriteProjectFile(ProjectData(), path, prompter));
+    EXPECT_TRUE(WriteProjectFile(ProjectData(), path, prompter).Saved);
     EXPECT_TRUE(
-        WriteProjectFile(ProjectData(), dir.filePath(QStringLiteral("recover.bak")), prompter));
+        WriteProjectFile(ProjectData(), dir.filePath(QStringLiteral("recover.bak")), prompter)
+            .Saved);
     EXPECT_EQ(prompter.Messages, QStringList{QStringLiteral("Saving ") + path});
     EXPECT_EQ(FileBytes(path), SerializeProject(ProjectData()));
 }
@@ -59,7 +60,7 @@ TEST(ProjectFileWriter, AFailedSaveLeavesThePreviousFileIntactAndSaysSo) {
     const QString path = dir.filePath(QStringLiteral("Plant.qrx"));
     ProjectData first;
     first.ClientName = QStringLiteral("First save");
-    ASSERT_TRUE(WriteProjectFileQuietly(first, path, prompter));
+    ASSERT_TRUE(WriteProjectFileQuietly(first, path, prompter).Saved);
     const QByteArray before = FileBytes(path);
 
     // The disk fills up in the middle of the save: files may grow to 1000 bytes only.
@@ -71,7 +72,7 @@ TEST(ProjectFileWriter, AFailedSaveLeavesThePreviousFileIntactAndSaysSo) {
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     ProjectData second;
     second.ClientName = QStringLiteral("Second save");
-    const bool written = WriteProjectFileQuietly(second, path, prompter);
+    const bool written = WriteProjectFileQuietly(second, path, prompter).Saved;
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -86,8 +87,9 @@ TEST(ProjectFileWriter, AFailedSaveLeavesThePreviousFileIntactAndSaysSo) {
     // A target in a folder that does not exist fails the same way, as does a folder name.
     prompter.Messages.clear();
     EXPECT_FALSE(
-        WriteProjectFileQuietly(first, dir.filePath(QStringLiteral("no/such/x.qrx")), prompter));
-    EXPECT_FALSE(WriteProjectFileQuietly(first, dir.path(), prompter));
+        WriteProjectFileQuietly(first, dir.filePath(QStringLiteral("no/such/x.qrx")), prompter)
+            .Saved);
+    EXPECT_FALSE(WriteProjectFileQuietly(first, dir.path(), prompter).Saved);
     EXPECT_EQ(prompter.Messages.size(), 2);
     EXPECT_TRUE(QFileInfo(dir.path()).isDir());
 }
