@@ -31,7 +31,7 @@ TEST(PdfCommand, TheReportBecomesAPdfThatReplacesAnOldOne) {
     const test::BatchRun run = RunBatch({QStringLiteral("--pdf"), Example("Plant.qrx"), pdf});
     EXPECT_EQ(run.Status, 0) << run.Prompter.Messages.join(QLatin1Char('\n')).toStdString();
     img2pdf::test::PdfReader reader(pdf);
-    EXPECT_EQ(reader.PageCount(), 3);
+    EXPECT_EQ(reader.PageCount(), 4);
     EXPECT_EQ(reader.Info("/Title"), QStringLiteral("Plant"));
     EXPECT_EQ(reader.Info("/Author"), QStringLiteral("Morvek LLC"));
     // A letter page, whatever the pixels.
