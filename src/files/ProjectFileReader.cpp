@@ -8,6 +8,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+
+#include <algorithm>
 
 namespace quenra {
 
@@ -67,22 +70,29 @@ public:
 
 private:
     // The index of the next line whose text, blanks trimmed, stands between slashes and holds
-    // the key word; -1 when none follows.
-    qsizetype NextBannerWith(const QString& key) const {
-        for (qsizetype i = next_; i < lines_.size(); ++i) {
-            if (!lines_.at(i).contains(key)) {
-                continue;
+    // the key word; -1 when none follows. The file is searched once per key word.
+    qsizetype NextBannerWith(const QString& key) {
+        auto banners = bannersByKey_.find(key);
+        if (banners == bannersByKey_.end()) {
+            QList<qsizetype> found;
+            for (qsizetype i = 0; i < lines_.size(); ++i) {
+                if (!lines_.at(i).contains(key)) {
+                    continue;
+                }
+                const QString trimmed = TrimBlanks(lines_.at(i));
+                if (trimmed.startsWith(QLatin1Char('/')) && trimmed.endsWith(QLatin1Char('/'))) {
+                    found.append(i);
+                }
             }
-            const QString trimmed = TrimBlanks(lines_.at(i));
-            if (trimmed.startsWith(QLatin1Char('/')) && trimmed.endsWith(QLatin1Char('/'))) {
-                return i;
-            }
+            banners = bannersByKey_.insert(key, found);
         }
-        return -1;
+        const auto next = std::lower_bound(banners->cbegin(), banners->cend(), next_);
+        return next == banners->cend() ? -1 : *next;
     }
 
     QStringList lines_;
     qsizetype next_ = 0;
+    QHash<QString, QList<qsizetype>> bannersByKey_;
 };
 
 // Reads the numbered comment pages first..5 that follow the next numbered banner.
