@@ -308,21 +308,24 @@ class PumpTableOnThePlot : public testing::TestWithParam<QSize> {};
 TEST_P(PumpTableOnThePlot, StaysInTheRightHalfOfThePlot) {
     ProjectData project = test::LoadExample(QStringLiteral("Plant.qrx"));
     project.FontSizeIndex = graph_font_size::Large;
+    project.GraphBackgroundColor = FromQColor(QColor(kPlot));
+    const QRgb tableColour = qRgb(255, 255, 200);
+    project.ReportBackgroundColor = FromQColor(QColor(tableColour));
     const PreparedGraph prepared = test::PrepareExampleGraph(project);
     const test::DrawnGraph drawn = test::DrawPrepared(project, prepared, GetParam());
     const PlotGeometry& plot = drawn.Layout.Plot;
     ASSERT_GT(drawn.Layout.TableTest, 0);
 
-    // The grey frame's left edge, on the row just inside its top.
-    const QRgb frameGrey = qRgb(192, 192, 192);
+    // The row just inside the table's top: frame and table colour only in the right half.
     const int row = plot.Top + 1;
-    int frameLeft = -1;
-    for (int x = 0; x < drawn.Image.width() && frameLeft < 0; ++x) {
-        if (drawn.Image.pixel(x, row) == frameGrey)
-            frameLeft = x;
-    }
-    ASSERT_GE(frameLeft, 0);
-    EXPECT_GE(frameLeft, (plot.Left + plot.Right) / 2);
+    const int middle = (plot.Left + plot.Right) / 2;
+    const QRgb frameGrey = qRgb(192, 192, 192);
+    const QRect leftHalf(QPoint(0, row), QPoint(middle - 1, row));
+    const QRect rightHalf(QPoint(middle, row), QPoint(plot.Right, row));
+    EXPECT_EQ(CountPixels(drawn.Image, leftHalf, tableColour) +
+                  CountPixels(drawn.Image, leftHalf, frameGrey),
+              0);
+    EXPECT_GT(CountPixels(drawn.Image, rightHalf, tableColour), 0);
     EXPECT_LE(drawn.Layout.TableFontHeight, drawn.Layout.FontHeight);
     EXPECT_GT(drawn.Layout.TableFontHeight, 4);
 }
