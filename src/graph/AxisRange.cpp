@@ -3,6 +3,8 @@
 #include "AxisTransform.h"
 #include "hydraulics/CurveTable.h"
 #include "hydraulics/NumberText.h"
+#include "hydraulics/SeriesNumbers.h"
+#include "hydraulics/UnitFactors.h"
 #include "model/ProjectData.h"
 
 #include <algorithm>
@@ -31,16 +33,19 @@ void OpenFlatRange(AxisRange& range) {
     }
 }
 
-} // namespace
+bool IsDemandPoint(int index) {
+    return index >= series::DemandPoint(1) && index <= series::DemandPoint(kTestCount);
+}
 
-GraphRanges AutomaticRanges(const CurveTable& curves) {
-    constexpr double kInfinity = std::numeric_limits<double>::infinity();
-    double minFlow = kInfinity, maxFlow = -kInfinity;
-    double maxPressure = -kInfinity; // the pressure axis always starts at 0
-    for (int index = 1; index <= CurveTable::kSeriesCount; ++index) {
-        const CurveSeries& series = curves.Series(index);
-        if (!series.IsCurve || series.PointCount <= 0) {
-            continue;
+// The smallest and largest flow and the highest pressure of the shown points.
+struct Extremes {
+    double MinFlow = std::numeric_limits<double>::infinity();
+    double MaxFlow = -std::numeric_limits<double>::infinity();
+    double MaxPressure = -std::numeric_limits<double>::infinity(); // the axis starts at 0
+
+    void Take(const CurveSeries& series) {
+        if (series.PointCount <= 0) {
+            return;
         }
         const std::size_t shown = std::min(
             {static_cast<std::size_t>(series.PointCount), series.X.size(), series.Y.size()});
@@ -50,22 +55,39 @@ GraphRanges AutomaticRanges(const CurveTable& curves) {
             if (!std::isfinite(flow) || !std::isfinite(pressure)) {
                 continue;
             }
-            minFlow = std::min(minFlow, flow);
-            maxFlow = std::max(maxFlow, flow);
-            maxPressure = std::max(maxPressure, pressure);
+            MinFlow = std::min(MinFlow, flow);
+            MaxFlow = std::max(MaxFlow, flow);
+            MaxPressure = std::max(MaxPressure, pressure);
         }
     }
-    if (minFlow > maxFlow) { // no point shown
-        minFlow = maxFlow = maxPressure = 0;
+};
+
+} // namespace
+
+GraphRanges AutomaticRanges(const CurveTable& curves, int unitSystem) {
+    Extremes extremes;
+    for (int index = 1; index <= CurveTable::kSeriesCount; ++index) {
+        const CurveSeries& series = curves.Series(index);
+        if (series.IsCurve || IsDemandPoint(index)) {
+            extremes.Take(series);
+        }
+    }
+    if (extremes.MinFlow > extremes.MaxFlow) { // no point shown
+        extremes.MinFlow = extremes.MaxFlow = extremes.MaxPressure = 0;
+    }
+    const UnitFactors units = UnitFactorsFor(unitSystem);
+    double pressureHeadroom = kAutomaticPressureHeadroom * units.Pressure;
+    if (!IsEnglishUnits(unitSystem) && extremes.MaxPressure > 0) {
+        pressureHeadroom = std::min(pressureHeadroom, extremes.MaxPressure / 2);
     }
     GraphRanges ranges;
-    ranges.Flow = {minFlow, maxFlow + kAutomaticFlowHeadroom};
-    ranges.Pressure = {0, maxPressure + kAutomaticPressureHeadroom};
+    ranges.Flow = {extremes.MinFlow, extremes.MaxFlow + kAutomaticFlowHeadroom * units.Flow};
+    ranges.Pressure = {0, extremes.MaxPressure + pressureHeadroom};
     return ranges;
 }
 
 GraphRanges ChooseRanges(const ProjectData& project, const CurveTable& curves) {
-    GraphRanges ranges = AutomaticRanges(curves);
+    GraphRanges ranges = AutomaticRanges(curves, project.UnitSystem);
     if (!project.DefaultPressureRange) {
         AxisRange& pressure = ranges.Pressure;
         pressure.Min = ReadLimit(project.MinPressure);

@@ -135,7 +135,8 @@ void DrawTitles(QPainter& painter, const ProjectData& project, const PlotGeometr
 } // namespace
 
 GraphPageLayout DrawGraphPage(QImage& bitmap, const ProjectData& project,
-                              const PreparedGraph& prepared, const QImage& logo) {
+                              const PreparedGraph& prepared, const QImage& logo,
+                              int requestedTest) {
     GraphPageLayout layout;
     if (bitmap.isNull()) {
         return layout;
@@ -167,6 +168,11 @@ GraphPageLayout DrawGraphPage(QImage& bitmap, const ProjectData& project,
     layout.Axes = MakeGraphAxes(project, prepared.Curves.Curves);
     layout.Plot = ComputePlotGeometry(size.width(), size.height(), layout.LegendWidth, h,
                                       WidestPressureLabel(painter, layout.Axes));
+    if (SpreadPressureLabels(layout.Axes, layout.Plot, h)) {
+        // Only the labels' width changed: the plot's top and bottom, and so the gaps, stay.
+        layout.Plot = ComputePlotGeometry(size.width(), size.height(), layout.LegendWidth, h,
+                                          WidestPressureLabel(painter, layout.Axes));
+    }
     const PlotGeometry& plot = layout.Plot;
     const AxisScale flow = FlowPixelScale(layout.Axes, plot);
     const AxisScale pressure = PressurePixelScale(layout.Axes, plot);
@@ -187,9 +193,12 @@ GraphPageLayout DrawGraphPage(QImage& bitmap, const ProjectData& project,
     DrawTitles(painter, project, plot, h);
     DrawFlowLabels(painter, layout.Axes, plot, flow);
 
-    layout.TableTest = PumpDataTableTest(project, prepared.Orders);
+    layout.TableTest = PumpDataTableTest(project, prepared.Orders, requestedTest);
     if (layout.TableTest > 0) {
+        layout.TableFontHeight =
+            FitPumpDataTableFont(painter, project, layout.TableTest, plot, layout.FontHeight);
         DrawPumpDataTable(painter, project, layout.TableTest, plot);
+        painter.setFont(ArialFont(layout.FontHeight));
     }
     DrawLegend(painter, LegendMode::Draw, plot.Right, size, prepared.Legend, style);
     return layout;

@@ -21,7 +21,8 @@ constexpr double kLargestTickIndex = 1e9;
 
 } // namespace
 
-Ticks NiceTicks(double min, double max, int mostIntervals, double smallestAcceptedStep) {
+Ticks NiceTicks(double min, double max, int mostIntervals, double smallestAcceptedStep,
+                double coarserThan) {
     if (!std::isfinite(min) || !std::isfinite(max)) {
         return {};
     }
@@ -33,7 +34,7 @@ Ticks NiceTicks(double min, double max, int mostIntervals, double smallestAccept
                                   (smallestAcceptedStep > 0 && step >= smallestAcceptedStep);
             const double lowIndex = min / step;
             const double highIndex = max / step;
-            if (!accepted || std::abs(lowIndex) > kLargestTickIndex ||
+            if (!accepted || step <= coarserThan || std::abs(lowIndex) > kLargestTickIndex ||
                 std::abs(highIndex) > kLargestTickIndex) {
                 continue;
             }

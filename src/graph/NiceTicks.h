@@ -27,8 +27,10 @@ constexpr int kMostTicks = 10000;
 // into at most `mostIntervals` whole intervals, or that reaches `smallestAcceptedStep` when
 // that is positive (which caps the step there). The ticks run from one step below min to one
 // step above max. A step whose ticks would be more than `kMostTicks` is passed over; when no
-// step is left (non-finite or astronomically wide ranges) there are no ticks.
-Ticks NiceTicks(double min, double max, int mostIntervals, double smallestAcceptedStep);
+// step is left (non-finite or astronomically wide ranges) there are no ticks. Steps not above
+// `coarserThan` are passed over, which gives the next coarser grid than one already taken.
+Ticks NiceTicks(double min, double max, int mostIntervals, double smallestAcceptedStep,
+                double coarserThan = 0);
 
 // The decimals of the tick labels: as many as the step's exponent lies below zero, at most 5.
 int TickLabelDecimals(const Ticks& ticks);

@@ -1,5 +1,6 @@
 #include "PumpDataTable.h"
 
+#include "ArialFont.h"
 #include "ColourConversion.h"
 #include "GraphText.h"
 #include "PumpDataTableTexts.h"
@@ -194,9 +195,11 @@ void DrawGrid(QPainter& painter, const PumpDataTableLayout& layout, QPoint origi
 
 } // namespace
 
-int PumpDataTableTest(const ProjectData& project, const DisplayOrders& orders) {
+int PumpDataTableTest(const ProjectData& project, const DisplayOrders& orders, int requestedTest) {
     if (project.IsHydrantTest || project.HideAllReadings || orders.Pump.isEmpty())
         return 0;
+    if (IsPumpTest(requestedTest))
+        return requestedTest;
     const int newest = orders.Pump.first();
     return IsPumpTest(newest) ? newest : 0;
 }
@@ -227,6 +230,23 @@ PumpDataTableLayout LayoutPumpDataTable(const QPainter& painter, const ProjectDa
 
 QPoint PumpDataTableOrigin(const PumpDataTableLayout& layout, const PlotGeometry& plot) {
     return {plot.Right - layout.Width - kPlotGap, plot.Top + kPlotGap};
+}
+
+bool PumpDataTableFitsPlot(const PumpDataTableLayout& layout, const PlotGeometry& plot) {
+    const QPoint origin = PumpDataTableOrigin(layout, plot);
+    const int frameLeft = origin.x() - kFrameWidth;
+    const int frameBottom = origin.y() + layout.Height + kFrameWidth;
+    return frameLeft >= (plot.Left + plot.Right) / 2 && frameBottom <= plot.Bottom;
+}
+
+int FitPumpDataTableFont(QPainter& painter, const ProjectData& project, int test,
+                         const PlotGeometry& plot, int fontHeight) {
+    const int fitted = FitGraphFontHeight(fontHeight, [&](int height) {
+        painter.setFont(ArialFont(height));
+        return PumpDataTableFitsPlot(LayoutPumpDataTable(painter, project, test), plot);
+    });
+    painter.setFont(ArialFont(fitted));
+    return fitted;
 }
 
 void DrawPumpDataTable(QPainter& painter, const ProjectData& project, int test,

@@ -53,10 +53,11 @@ struct PumpDataTableLayout {
     }
 };
 
-// The pump test whose readings the graph's table repeats, or 0 when no table is drawn: the
-// newest of the pump tests whose net curve is shown, in a fire pump project that does not
-// hide its readings.
-int PumpDataTableTest(const ProjectData& project, const DisplayOrders& orders);
+// The pump test whose readings the graph's table repeats, or 0 when no table is drawn: in a
+// fire pump project that does not hide its readings and shows a net curve, the test the graph
+// was asked for (1..5), else the newest of the pump tests whose net curve is shown.
+int PumpDataTableTest(const ProjectData& project, const DisplayOrders& orders,
+                      int requestedTest = 0);
 
 // The table's columns, rows, texts and size for the painter's current font. A test outside
 // 1..5 gives an empty layout.
@@ -65,6 +66,16 @@ PumpDataTableLayout LayoutPumpDataTable(const QPainter& painter, const ProjectDa
 
 // The top left corner of the table's inside: one pixel in from the plot's top right corner.
 QPoint PumpDataTableOrigin(const PumpDataTableLayout& layout, const PlotGeometry& plot);
+
+// True when the table with its frame lies in the right half of the plot and above its bottom,
+// where it leaves the rest of the plot's data in view.
+bool PumpDataTableFitsPlot(const PumpDataTableLayout& layout, const PlotGeometry& plot);
+
+// The font height for the table of `test`: `fontHeight`, lowered one step at a time as the
+// legend's is, while the table does not fit the plot (see PumpDataTableFitsPlot). Leaves the
+// painter in that font.
+int FitPumpDataTableFont(QPainter& painter, const ProjectData& project, int test,
+                         const PlotGeometry& plot, int fontHeight);
 
 // Draws the table of `test` inside the plot's top right corner, in the painter's current font;
 // nothing for a test outside 1..5. The painter's pen, brush and hints are left as they were.

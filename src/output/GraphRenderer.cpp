@@ -99,7 +99,8 @@ std::optional<GraphRendering> GraphRenderer::Render(int target, ProjectData& pro
         return std::nullopt;
     }
     rendering.Graph = QImage(rendering.Size.Bitmap, QImage::Format_RGB32);
-    rendering.Layout = DrawGraphPage(rendering.Graph, project, rendering.Prepared, logo_);
+    rendering.Layout = DrawGraphPage(rendering.Graph, project, rendering.Prepared, logo_,
+                                     context.Request.RequestedTest);
 
     if (target == graph_target::Capture) {
         SaveCapture(rendering, project, prompter, context);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DemandLineText.h"
 #include "ReportControl.h"
 #include "ReportGrid.h"
 #include "ReportPanel.h"
@@ -22,7 +23,9 @@ public:
     ReportGrid SG1; // fire pump test data
     ReportGrid SG2; // transfer switch results
 
-    int DemandLineCount = 0;  // demand point lines filled (0..5)
+    int DemandLineCount = 0; // demand point lines filled (0..5)
+    // The parts of each filled demand point line, whose box holds the whole text.
+    std::array<DemandLineText, 5> DemandLines{};
     int CommentLineCount = 0; // comment lines filled (0..6)
 
 private:

@@ -190,6 +190,19 @@ void ReportPainter::DrawTextLine(const ReportControl& label, const ReportControl
     }
 }
 
+void ReportPainter::DrawDemandLine(const ReportControl& label, const ReportControl& edit,
+                                   const DemandLineText& line) {
+    if (!painter_ || edit.Text != line.Whole()) {
+        DrawTextLine(label, edit);
+        return;
+    }
+    const TextFont& font = Font(style_.Sizes.ForLayoutSize(label.FontSize));
+    ReportControl fitted = edit;
+    fitted.Text = ShortenMiddle(font.Metrics, line.Lead, line.Purpose, line.Result,
+                                RoundPixel(edit.Width * scale_));
+    DrawTextLine(label, fitted);
+}
+
 void ReportPainter::DrawLogo(const ReportPanel& panel, const QImage& logo) {
     if (!painter_ || logo.isNull())
         return;

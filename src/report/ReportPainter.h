@@ -34,6 +34,11 @@ public:
                          const ReportControl& second);
     // A line that is the box's text, the label's caption, or both.
     void DrawTextLine(const ReportControl& label, const ReportControl& edit);
+    // A demand point line: the box's text, with the purpose shortened when the whole line is
+    // too long, so that its result shows whole. A box whose text is not `line` (filled
+    // otherwise) is drawn as a text line.
+    void DrawDemandLine(const ReportControl& label, const ReportControl& edit,
+                        const DemandLineText& line);
     void DrawGridLines(const ReportGrid& grid);
     // Erases the inner lines of the cells from column c1 to c2 and row r1 to r2 (from 1), so
     // they read as one cell.

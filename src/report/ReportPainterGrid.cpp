@@ -91,6 +91,11 @@ void ReportPainter::DrawGridCells(const ReportGrid& grid) {
         return;
     const GridGeometry g = Geometry(grid);
     const int skipped = style_.WithoutElectricColumns ? kElectricColumns : 0;
+    // The grid column whose text shown column `column` (from 1) holds.
+    const auto source = [skipped](int column) { return column == 1 ? 0 : column - 1 + skipped; };
+    const auto x = [&g](int columnsFromLeft) {
+        return RoundPixel(g.Left + columnsFromLeft * g.ColumnWidth);
+    };
     for (int row = 0; row < g.Rows; ++row) {
         const bool header = row < kHeaderRows;
         const TextFont& font = Font(header ? style_.Sizes.GridHeader : style_.Sizes.GridValue);
@@ -98,8 +103,7 @@ void ReportPainter::DrawGridCells(const ReportGrid& grid) {
         const int top = RoundPixel(g.Top + row * g.RowHeight);
         const int height = RoundPixel(g.Top + (row + 1) * g.RowHeight) - top;
         for (int column = 1; column <= g.Columns; ++column) {
-            const int source = column == 1 ? 0 : column - 1 + skipped;
-            QString text = grid.Cell(source, row);
+            QString text = grid.Cell(source(column), row);
             if (text.isEmpty())
                 continue;
             int span = 1;
@@ -107,10 +111,20 @@ void ReportPainter::DrawGridCells(const ReportGrid& grid) {
                 text = text.mid(1, kWideCellLimit);
                 span = 2;
             }
-            const int left = RoundPixel(g.Left + (column - 1) * g.ColumnWidth);
-            const int right =
-                RoundPixel(g.Left + std::min(column - 1 + span, g.Columns) * g.ColumnWidth);
+            // Shown columns first .. last - 1 (from 0) carry the text.
+            int first = column - 1;
+            int last = std::min(column - 1 + span, g.Columns);
             const int width = font.Metrics.horizontalAdvance(text);
+            // A wide text of a reading row (the churn note) runs on over the empty cells on
+            // both sides of its own two, staying centred on them, until it fits.
+            while (span > 1 && !header && width > x(last) - x(first) && first > 0 &&
+                   last < g.Columns && grid.Cell(source(first), row).isEmpty() &&
+                   grid.Cell(source(last + 1), row).isEmpty()) {
+                --first;
+                ++last;
+            }
+            const int left = x(first);
+            const int right = x(last);
             const int textHeight = font.Metrics.ascent() + font.Metrics.descent();
             const int y = top + (height - textHeight) / 2;
             // Header texts overflow into the merged cells around them by design.

@@ -45,7 +45,10 @@ void DrawLines(ReportPainter& pen, const ReportLayout& R, const ControlId* label
 void DrawDemandLines(ReportPainter& pen, const ReportLayout& R) {
     static constexpr ControlId kLabels[] = {Label11, Label13, Label16, Label18, Label20};
     static constexpr ControlId kBoxes[] = {Edit11, Edit13, Edit16, Edit18, Edit20};
-    DrawLines(pen, R, kLabels, kBoxes, std::clamp(R.DemandLineCount, 0, 5));
+    const int count = std::clamp(R.DemandLineCount, 0, 5);
+    for (int line = 0; line < count; ++line)
+        pen.DrawDemandLine(R[kLabels[line]], R[kBoxes[line]],
+                           R.DemandLines[static_cast<std::size_t>(line)]);
 }
 
 void DrawGridSpans(ReportPainter& pen, const ReportGrid& grid) {

@@ -95,17 +95,21 @@ void FillDemandLines(ReportLayout& R, const ReportFillContext& context) {
     R.DemandLineCount = 0;
     for (ControlId box : kDemandBoxes)
         R[box].Text.clear();
+    R.DemandLines.fill(DemandLineText());
     for (int k = 1; k <= kTestCount; ++k) {
         if (!(hydrant ? p.HydrantDemandShow[k] : p.DemandShow[k]))
             continue;
         const QString& pressure = hydrant ? p.HydrantDemandPressure[k] : p.DemandPressure[k];
         const QString& flow = hydrant ? p.HydrantDemandFlow[k] : p.DemandFlow[k];
         const QString& purpose = hydrant ? p.HydrantDemandPurpose[k] : p.DemandPurpose[k];
-        R[kDemandBoxes[static_cast<std::size_t>(R.DemandLineCount)]].Text =
-            text::kDemandPoint + QString::number(k) + text::kAtWord + pressure + QLatin1Char(' ') +
-            words.PressureWord + text::kAt + flow + QLatin1Char(' ') + words.FlowWord +
-            text::kIsFor + purpose + text::kSentenceEnd +
-            context.DemandVerdict[static_cast<std::size_t>(k)];
+        const auto line = static_cast<std::size_t>(R.DemandLineCount);
+        DemandLineText& parts = R.DemandLines[line];
+        parts.Lead = text::kDemandPoint + QString::number(k) + text::kAtWord + pressure +
+                     QLatin1Char(' ') + words.PressureWord + text::kAt + flow + QLatin1Char(' ') +
+                     words.FlowWord + text::kIsFor;
+        parts.Purpose = purpose;
+        parts.Result = text::kSentenceEnd + context.DemandVerdict[static_cast<std::size_t>(k)];
+        R[kDemandBoxes[line]].Text = parts.Whole();
         ++R.DemandLineCount;
     }
 }

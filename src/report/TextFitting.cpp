@@ -36,6 +36,26 @@ QString LongestPrefixNarrowerThan(const QFontMetrics& metrics, const QString& te
     return text.left(WholeCharacters(text, FittingLength(metrics, text, limit)));
 }
 
+QString ShortenMiddle(const QFontMetrics& metrics, const QString& lead, const QString& middle,
+                      const QString& tail, int limit) {
+    const QString whole = lead + middle + tail;
+    if (metrics.horizontalAdvance(whole) < limit)
+        return whole;
+    const QString mark(QChar(0x2026)); // "…"
+    const int around = metrics.horizontalAdvance(lead + mark + tail);
+    QString kept = LongestPrefixNarrowerThan(metrics, middle, limit - around);
+    const auto shortened = [&] {
+        qsizetype end = kept.size();
+        while (end > 0 && kept.at(end - 1) == QLatin1Char(' '))
+            --end; // "Automatic…", not "Automatic …"
+        return lead + kept.left(end) + mark + tail;
+    };
+    // Widths of joined texts may differ from the sum of their parts by a pixel.
+    while (!kept.isEmpty() && metrics.horizontalAdvance(shortened()) >= limit)
+        kept.truncate(WholeCharacters(kept, kept.size() - 1));
+    return shortened();
+}
+
 CommentLinePair BreakCommentLine(const QFontMetrics& metrics, const QString& text, int firstWidth) {
     if (metrics.horizontalAdvance(text) <= firstWidth)
         return {text, QString()};

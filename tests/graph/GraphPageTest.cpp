@@ -1,5 +1,7 @@
 #include "graph/GraphPage.h"
 
+#include "GraphExamples.h"
+
 #include "files/ProjectFileReader.h"
 #include "graph/ArialFont.h"
 #include "graph/AxisScale.h"
@@ -7,6 +9,7 @@
 #include "graph/LegendPainter.h"
 #include "graph/PlotGeometry.h"
 #include "hydraulics/GraphPreparation.h"
+#include "hydraulics/NumberText.h"
 #include "hydraulics/SeriesNumbers.h"
 #include "model/ProjectData.h"
 #include "model/ResetToDefaults.h"
@@ -262,6 +265,85 @@ TEST(GraphPage, TheLegendWidthIsItsWidestLinePlusTwoTextHeights) {
     }
     const int h = painter.fontMetrics().ascent() + painter.fontMetrics().descent();
     EXPECT_EQ(extent.Width, widest + 2 * h);
+}
+
+// A demand point that lies beyond every curve, by its flow or by its pressure.
+struct OutlyingDemand {
+    const char* Flow;
+    const char* Pressure;
+};
+
+class DemandBeyondTheCurves : public testing::TestWithParam<OutlyingDemand> {};
+
+TEST_P(DemandBeyondTheCurves, IsDrawnAtItsFlowAndPressure) {
+    // The supply curve of OneHydrantTest ends near 2100 gpm at 0 psi and starts at 80 psi.
+    ProjectData project = OneHydrantTest(QString::fromLatin1(GetParam().Pressure));
+    project.HydrantDemandFlow[1] = QString::fromLatin1(GetParam().Flow);
+    project.DemandSymbol = 2; // a filled square
+    project.FlowScaleIndex = 0;
+    const DrawnPage page = Draw(project);
+    const GraphRanges& ranges = page.Layout.Axes.Ranges;
+    const double flow = ParseNumber(project.HydrantDemandFlow[1]);
+    const double pressure = ParseNumber(project.HydrantDemandPressure[1]);
+    EXPECT_GE(ranges.Flow.Max, flow);
+    EXPECT_GE(ranges.Pressure.Max, pressure);
+
+    const AxisScale flowScale = FlowPixelScale(page.Layout.Axes, page.Layout.Plot);
+    const AxisScale pressureScale = PressurePixelScale(page.Layout.Axes, page.Layout.Plot);
+    const QPoint centre(flowScale.ToPixel(flow), pressureScale.ToPixel(pressure));
+    const QRect plot(QPoint(page.Layout.Plot.Left, page.Layout.Plot.Top),
+                     QPoint(page.Layout.Plot.Right, page.Layout.Plot.Bottom));
+    ASSERT_TRUE(plot.contains(centre));
+    EXPECT_EQ(page.Image.pixel(centre), ToQColor(project.HydrantDemandColor[1]).rgb());
+}
+
+INSTANTIATE_TEST_SUITE_P(FlowOrPressure, DemandBeyondTheCurves,
+                         testing::Values(OutlyingDemand{"4000", "30"}, OutlyingDemand{"500", "140"},
+                                         OutlyingDemand{"3500", "120"}));
+
+// The pump test table of the plant example, "Large" font, at the screen size of the batch
+// graph, the landscape capture size that screens show and the portrait capture sizes.
+class PumpTableOnThePlot : public testing::TestWithParam<QSize> {};
+
+TEST_P(PumpTableOnThePlot, StaysInTheRightHalfOfThePlot) {
+    ProjectData project = test::LoadExample(QStringLiteral("Plant.qrx"));
+    project.FontSizeIndex = graph_font_size::Large;
+    project.GraphBackgroundColor = FromQColor(QColor(kPlot));
+    const QRgb tableColour = qRgb(255, 255, 200);
+    project.ReportBackgroundColor = FromQColor(QColor(tableColour));
+    const PreparedGraph prepared = test::PrepareExampleGraph(project);
+    const test::DrawnGraph drawn = test::DrawPrepared(project, prepared, GetParam());
+    const PlotGeometry& plot = drawn.Layout.Plot;
+    ASSERT_GT(drawn.Layout.TableTest, 0);
+
+    // The row just inside the table's top: frame and table colour only in the right half.
+    const int row = plot.Top + 1;
+    const int middle = (plot.Left + plot.Right) / 2;
+    const QRgb frameGrey = qRgb(192, 192, 192);
+    const QRect leftHalf(QPoint(0, row), QPoint(middle - 1, row));
+    const QRect rightHalf(QPoint(middle, row), QPoint(plot.Right, row));
+    EXPECT_EQ(CountPixels(drawn.Image, leftHalf, tableColour) +
+                  CountPixels(drawn.Image, leftHalf, frameGrey),
+              0);
+    EXPECT_GT(CountPixels(drawn.Image, rightHalf, tableColour), 0);
+    EXPECT_LE(drawn.Layout.TableFontHeight, drawn.Layout.FontHeight);
+    EXPECT_GT(drawn.Layout.TableFontHeight, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(ScreenAndCaptureSizes, PumpTableOnThePlot,
+                         testing::Values(QSize(1024, 700), QSize(1000, 773), QSize(773, 1000),
+                                         QSize(1545, 2000), QSize(2318, 3000)));
+
+TEST(GraphPage, ARequestedPumpTestIsTheOneTheTableRepeats) {
+    ProjectData project = test::LoadExample(QStringLiteral("Plant.qrx"));
+    const PreparedGraph newest = test::PrepareExampleGraph(project);
+    EXPECT_EQ(test::DrawPrepared(project, newest, QSize(1000, 773)).Layout.TableTest, 1);
+    for (int requested = 2; requested <= 3; ++requested) {
+        const PreparedGraph prepared = test::PrepareExampleGraph(project, requested);
+        EXPECT_EQ(
+            test::DrawPrepared(project, prepared, QSize(1000, 773), requested).Layout.TableTest,
+            requested);
+    }
 }
 
 TEST(LegendLogo, FitsBelowTheEntriesAtMostAFifthOfTheHeightStandingOnTheBottom) {
