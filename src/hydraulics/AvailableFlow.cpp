@@ -188,6 +188,12 @@ QString AvailableFlowSentence(const AvailableFlow& available, int unitSystem) {
     return txt::kAvailable + AvailableFlowValueText(available, unitSystem);
 }
 
+QString AvailableFlowStatement(const AvailableFlow& available, int unitSystem) {
+    const QString note = AvailableFlowNote(available);
+    const QString value = AvailableFlowValueText(available, unitSystem);
+    return note.isEmpty() ? value : value + QStringLiteral(", ") + note;
+}
+
 QString AvailableFlowNote(const AvailableFlow& available) {
     if (!available.Computable)
         return available.Reason;

@@ -67,6 +67,9 @@ QString RatingPressureNumber(double pressure, int unitSystem);
 QString AvailableFlowSentence(const AvailableFlow& available, int unitSystem);
 // The same without the leading "Available: ".
 QString AvailableFlowValueText(const AvailableFlow& available, int unitSystem);
+// The value with what qualifies it, as a report line states it: "3 358 gpm @ 20 psi (Class AA),
+// pressure drop under 25 %: estimate" or "not computable, static pressure at or below 20 psi".
+QString AvailableFlowStatement(const AvailableFlow& available, int unitSystem);
 // What qualifies the sentence: the reason there is no value, or the estimate note; empty when
 // the value stands on its own.
 QString AvailableFlowNote(const AvailableFlow& available);
