@@ -13,6 +13,7 @@ AvailableFlowLabel::AvailableFlowLabel(QLineEdit* staticPressure, QLineEdit* res
                                        QLineEdit* residualFlow, QWidget* parent)
     : QLabel(parent), static_(staticPressure), residual_(residualPressure), flow_(residualFlow) {
     setObjectName(QStringLiteral("AvailableFlow"));
+    setWordWrap(true);
     for (QLineEdit* field : {static_, residual_, flow_})
         connect(field, &QLineEdit::textChanged, this, &AvailableFlowLabel::ShowAvailableFlow);
     ShowAvailableFlow();

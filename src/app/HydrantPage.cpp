@@ -258,7 +258,8 @@ QGroupBox* HydrantPage::BuildReadings() {
     grid->addWidget(MakeUnitCaption("Label7", residualFlow_), 3, 0);
     grid->addWidget(residualFlow_, 3, 1);
     availableFlow_ = new AvailableFlowLabel(staticPressure, residualPressure, residualFlow_, group);
-    grid->addWidget(availableFlow_, 3, 2, 2, 1, Qt::AlignLeft | Qt::AlignTop);
+    // Right under the residual flow: beside it the sentence would be cut on a narrow window.
+    grid->addWidget(availableFlow_, 5, 0, 1, 2);
     grid->addLayout(curveRow, 4, 0, 1, 2);
     return group;
 }
