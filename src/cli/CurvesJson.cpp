@@ -202,8 +202,10 @@ std::string CurvesJson(const ProjectData& project, const PreparedGraph& graph) {
         json.Bool(graph.Curves.BadData[t]);
     json.End(']');
     WriteSeries(json, graph.Curves.Curves);
-    WriteDemand(json, graph);
+    // Before the demand points, so that the line still ends as readers of the first
+    // format expect.
     WriteSupplyTests(json, project);
+    WriteDemand(json, graph);
     json.End('}');
     return json.Take();
 }
