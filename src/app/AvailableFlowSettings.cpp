@@ -10,6 +10,16 @@ namespace {
 
 const QString kShowKey = QStringLiteral("AvailableFlow/Show");
 const QString kRatingPressureKey = QStringLiteral("AvailableFlow/RatingPressure");
+// The settings file is named after the program whatever the application object says.
+const QString kSettingsOwner = QStringLiteral("Quenra");
+
+QVariant Setting(const QString& key, const QVariant& fallback) {
+    return QSettings(kSettingsOwner, kSettingsOwner).value(key, fallback);
+}
+
+void Store(const QString& key, const QVariant& value) {
+    QSettings(kSettingsOwner, kSettingsOwner).setValue(key, value);
+}
 
 } // namespace
 
@@ -19,24 +29,22 @@ double RatingPressureOfText(const QString& text) {
 }
 
 QString ReadRatingPressureText() {
-    return QSettings()
-        .value(kRatingPressureKey, FormatGeneral(kDefaultRatingPressurePsi))
-        .toString();
+    return Setting(kRatingPressureKey, FormatGeneral(kDefaultRatingPressurePsi)).toString();
 }
 
 AvailableFlowOption ReadAvailableFlowOption() {
     AvailableFlowOption option;
-    option.Show = QSettings().value(kShowKey, false).toBool();
+    option.Show = Setting(kShowKey, false).toBool();
     option.RatingPressurePsi = RatingPressureOfText(ReadRatingPressureText());
     return option;
 }
 
 void StoreShowAvailableFlow(bool show) {
-    QSettings().setValue(kShowKey, show);
+    Store(kShowKey, show);
 }
 
 void StoreRatingPressureText(const QString& text) {
-    QSettings().setValue(kRatingPressureKey, text);
+    Store(kRatingPressureKey, text);
 }
 
 } // namespace quenra

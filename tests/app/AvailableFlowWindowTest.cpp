@@ -31,8 +31,12 @@ protected:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     }
-    void SetUp() override { QSettings().remove(QStringLiteral("AvailableFlow")); }
-    void TearDown() override { QSettings().remove(QStringLiteral("AvailableFlow")); }
+    void SetUp() override { ClearSettings(); }
+    void TearDown() override { ClearSettings(); }
+    static void ClearSettings() {
+        QSettings(QStringLiteral("Quenra"), QStringLiteral("Quenra"))
+            .remove(QStringLiteral("AvailableFlow"));
+    }
 
     void OpenFixtureOnTab(int tab) {
         const QString path = Path(QStringLiteral("AvailableFlowHydrant.qrx"));
