@@ -8,6 +8,8 @@
 #include "hydraulics/LegendContent.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -55,6 +57,21 @@ INSTANTIATE_TEST_SUITE_P(
                    false},
         WorkedTest{6, 400, 250, 1500, 2027.5335441, "Available: 2 028 l/m @ 137.9 kpa (Class B)",
                    false}));
+
+// The sentence reads the same on a German or US desktop: "." before the decimals, a blank
+// between the thousands.
+TEST(AvailableFlowTest, SentenceDoesNotFollowTheDesktopLocale) {
+    const QLocale saved;
+    for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany),
+                                  QLocale(QLocale::English, QLocale::UnitedStates)}) {
+        QLocale::setDefault(locale);
+        EXPECT_EQ(AvailableFlowSentence(ComputeAvailableFlow(500, 350, 100, 1), 1),
+                  QStringLiteral("Available: 160.9 l/s @ 137.9 kpa (Class AA)"));
+        EXPECT_EQ(AvailableFlowSentence(ComputeAvailableFlow(5, 3.5, 6000, 3), 3),
+                  QStringLiteral("Available: 9 656 l/m @ 1.379 bar (Class AA)"));
+    }
+    QLocale::setDefault(saved);
+}
 
 TEST(AvailableFlowTest, OtherRatingPressureIsTakenInPsi) {
     // 60 psi static, 40 psi residual at 1000 gpm, rated at 30 psi: 1000 * (30/20)^0.5399568.
