@@ -4,6 +4,7 @@
 #include "SummaryTexts.h"
 
 #include "hydraulics/AvailableFlow.h"
+#include "hydraulics/DataCheck.h"
 #include "hydraulics/NumberText.h"
 #include "hydraulics/UnitSystem.h"
 #include "model/ProjectData.h"
@@ -71,10 +72,17 @@ QString TestLine(const ProjectData& p, int t) {
 
 } // namespace
 
-QStringList SupplySummaryLines(const ProjectData& project) {
+QStringList SupplySummaryLines(ProjectData& project) {
+    // The tests the inspector filled in, before the check writes 10 into blank flows.
+    PerTest<bool> listed{};
+    for (int t = 1; t <= kTestCount; ++t)
+        listed[t] = HoldsData(project, t);
+    // The numbers as the graph reads them: the silent check raises a shown test's residual
+    // flow of 10 or less to 10 before its curve is drawn.
+    CheckData(project);
     QStringList lines{Header(project)};
     for (int t = 1; t <= kTestCount; ++t)
-        if (HoldsData(project, t))
+        if (listed[t])
             lines << TestLine(project, t);
     return lines;
 }

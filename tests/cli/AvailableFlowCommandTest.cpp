@@ -66,6 +66,23 @@ TEST(SummaryCommand, TabsTypedIntoADateStayInTheirCell) {
     EXPECT_TRUE(lines.at(1).startsWith(QStringLiteral("3\t5/2 /2024\t60\t0\t0\t\t\t")));
 }
 
+TEST(SummaryCommand, ReadsTheFlowAsTheGraphDoes) {
+    // The graph raises a shown test's residual flow of 10 or less to 10 before drawing it.
+    test::FixtureFolder folder;
+    ProjectData p;
+    p.IsHydrantTest = true;
+    p.SupplyShowCurve[1] = true;
+    p.SupplyStaticPressure[1] = QStringLiteral("80");
+    p.SupplyResidualPressure[1] = QStringLiteral("50");
+    p.SupplyResidualFlow[1] = QStringLiteral("5");
+    const test::BatchRun run =
+        RunBatch({QStringLiteral("--summary"), folder.Save(p, QStringLiteral("Low.qrx"))});
+    const QStringList lines = run.Out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    // 10 * (60/30)^0.5399568 = 14.5
+    EXPECT_EQ(lines.at(1), QStringLiteral("1\t\t80\t50\t10\t15\tC\t"));
+}
+
 QJsonArray SupplyTests(const char* project) {
     const test::BatchRun run = RunBatch({QStringLiteral("--curves"), DataFile(project)});
     EXPECT_EQ(run.Status, 0);
