@@ -161,14 +161,6 @@ TEST(AvailableFlowTest, ShownFigureAndClassAgreeAtTheBoundary) {
               QStringLiteral("Available: 1 500 gpm @ 20 psi (Class AA)"));
 }
 
-TEST(AvailableFlowTest, MetricFlowIsClassedInGpm) {
-    // 94.6 l/s is 1499.4 gpm, 94.7 l/s 1501.0 gpm.
-    EXPECT_EQ(ClassOfFlowGpm(FlowInGpm(94.6, 1)), NfpaClass::A);
-    EXPECT_EQ(ClassOfFlowGpm(FlowInGpm(94.7, 1)), NfpaClass::AA);
-    EXPECT_EQ(ClassOfFlowGpm(FlowInGpm(5678, 3)), NfpaClass::AA);
-    EXPECT_EQ(ClassOfFlowGpm(FlowInGpm(5670, 3)), NfpaClass::A);
-}
-
 struct DropCase {
     double Static, Residual;
     bool Estimate;
