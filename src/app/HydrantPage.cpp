@@ -2,6 +2,7 @@
 
 #include "hydraulics/ChoiceItems.h"
 
+#include "AvailableFlowLabel.h"
 #include "ColourSwatch.h"
 #include "UnitCaptions.h"
 #include "hydraulics/NozzleFlow.h"
@@ -256,6 +257,9 @@ QGroupBox* HydrantPage::BuildReadings() {
     grid->addWidget(residualPressure, 2, 1);
     grid->addWidget(MakeUnitCaption("Label7", residualFlow_), 3, 0);
     grid->addWidget(residualFlow_, 3, 1);
+    availableFlow_ = new AvailableFlowLabel(staticPressure, residualPressure, residualFlow_, group);
+    // Right under the residual flow: beside it the sentence would be cut on a narrow window.
+    grid->addWidget(availableFlow_, 5, 0, 1, 2);
     grid->addLayout(curveRow, 4, 0, 1, 2);
     return group;
 }
@@ -373,6 +377,7 @@ void HydrantPage::ApplyRules(const RefreshContext& context) {
     }
     coefficient_->setEnabled(calc && !context.LargeOutlet);
     residualFlow_->setEnabled(!calc);
+    availableFlow_->SetUnitSystem(project.UnitSystem);
 }
 
 void HydrantPage::ShowSupplyType(const QString& supplyTypeText) {

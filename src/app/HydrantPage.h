@@ -11,6 +11,7 @@ class QTabBar;
 
 namespace quenra {
 
+class AvailableFlowLabel;
 class ColourSwatch;
 
 // The fire hydrant test page ("GenPanel"): the water supply with its tank or other source, and
@@ -51,6 +52,7 @@ private:
 
     QTabBar* supplyTests_ = nullptr;
     QLineEdit* residualFlow_ = nullptr;
+    AvailableFlowLabel* availableFlow_ = nullptr;
     QLabel* orificeCaption_ = nullptr;
     QComboBox* orificeSize_ = nullptr;
     QLabel* coefficientCaption_ = nullptr;

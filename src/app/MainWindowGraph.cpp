@@ -1,4 +1,5 @@
 // The main window's graph and output commands: the Graph tab's page, Capture and Print.
+#include "AvailableFlowSettings.h"
 #include "GraphPaintBox.h"
 #include "MainWindow.h"
 #include "PdfCommands.h"
@@ -35,6 +36,7 @@ std::optional<GraphRendering> MainWindow::RenderGraph(int target, QSize printerP
     context.Request.LoadingProject = loading_;
     const auto* useTestDate = findChild<QCheckBox*>(QStringLiteral("UseTestDate"));
     context.Request.UseTestDate = useTestDate == nullptr || useTestDate->isChecked();
+    context.Request.AvailableFlow = ReadAvailableFlowOption();
     return graphRenderer_.Render(target, project_, prompter_, errorPrompt_, context);
 }
 

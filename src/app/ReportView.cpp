@@ -1,5 +1,6 @@
 #include "ReportView.h"
 
+#include "AvailableFlowSettings.h"
 #include "PageBuilding.h"
 #include "RadioGroup.h"
 #include "files/ProjectFileWriter.h"
@@ -215,6 +216,7 @@ ReportViewOptions ReportView::Options(int mode) const {
     options.Multipage = multipage_->isChecked();
     options.HydrantTestsPerPage = std::max(hydrantPerPage_->ItemIndex(), 0) + 1;
     options.View = box_->size();
+    options.AvailableFlow = ReadAvailableFlowOption();
     return options;
 }
 
@@ -223,6 +225,10 @@ QByteArray ReportView::CacheKey() const {
     key += QByteArray::number(mode_) + ' ' + QByteArray::number(pageWidth_) + ' ' +
            QByteArray::number(page_) + ' ' + QByteArray::number(box_->width()) + ' ' +
            QByteArray::number(box_->height());
+    // The available flow lines come and go with the user's settings, not with the project.
+    const AvailableFlowOption availableFlow = ReadAvailableFlowOption();
+    key += ' ' + QByteArray::number(availableFlow.Show) + ' ' +
+           QByteArray::number(availableFlow.RatingPressurePsi, 'g', 17);
     return key;
 }
 
@@ -235,8 +241,8 @@ void ReportView::Refresh() {
         return;
     }
     const DemandVerdictSource verdicts = Verdicts();
-    const ReportLayoutChoice choice =
-        ChooseReportLayout(renderer_, project_, verdicts, box_->size(), prompter_);
+    const ReportLayoutChoice choice = ChooseReportLayout(
+        renderer_, project_, verdicts, box_->size(), prompter_, ReadAvailableFlowOption());
     hydrantPerPage_->SetItemIndex(choice.HydrantTestsPerPage - 1);
     multipage_->setChecked(choice.Multipage);
     const std::optional<ReportRun> run =

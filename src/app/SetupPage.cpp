@@ -1,5 +1,6 @@
 #include "SetupPage.h"
 
+#include "AvailableFlowOptionBox.h"
 #include "ColourSwatch.h"
 #include "PageBuilding.h"
 #include "RadioGroup.h"
@@ -236,6 +237,7 @@ SetupPage::SetupPage(ProjectData& project, QWidget* parent) : DataPage(parent), 
     column->setSpacing(4);
     column->addWidget(options_, 0, Qt::AlignLeft);
     column->addWidget(BuildGraphOptions(), 0, Qt::AlignLeft);
+    column->addWidget(new AvailableFlowOptionBox(this), 0, Qt::AlignLeft);
     column->addStretch(1);
 
     QComboBox* pressureScale =

@@ -6,6 +6,7 @@
 #include "GraphCommand.h"
 #include "PdfCommand.h"
 #include "ReportCommand.h"
+#include "SummaryCommand.h"
 #include "graph/GraphTargetSize.h"
 #include "hydraulics/NumberText.h"
 #include "model/ProjectData.h"
@@ -23,7 +24,8 @@ const QString kUsage =
                    "       quenra --convert IN OUT\n"
                    "       quenra --check FILE\n"
                    "       quenra --curves FILE [--test N]\n"
-                   "       quenra --graph FILE OUT.jpg [--test N] [--size INDEX]");
+                   "       quenra --graph FILE OUT.jpg [--test N] [--size INDEX]\n"
+                   "       quenra --summary FILE");
 
 int Usage(Prompter& prompter) {
     prompter.Inform(kUsage);
@@ -95,6 +97,9 @@ int RunBatchCommand(const QStringList& arguments, Prompter& prompter, std::FILE*
     }
     if (command == QStringLiteral("--report") && arguments.size() == 3) {
         return WriteReport(arguments.at(1), arguments.at(2), prompter, out);
+    }
+    if (command == QStringLiteral("--summary") && arguments.size() == 2) {
+        return PrintSupplySummary(arguments.at(1), prompter, out);
     }
     if (command == QStringLiteral("--pdf") && arguments.size() == 3) {
         return WritePdf(arguments.at(1), arguments.at(2), prompter);

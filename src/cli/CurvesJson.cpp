@@ -1,5 +1,6 @@
 #include "CurvesJson.h"
 
+#include "hydraulics/AvailableFlow.h"
 #include "hydraulics/GraphPreparation.h"
 #include "model/ProjectData.h"
 
@@ -39,6 +40,7 @@ public:
         pendingComma_ = true;
     }
     void Bool(bool value) { Value(value ? "true" : "false"); }
+    void Null() { Value("null"); }
     void Integer(long long value) { Value(ToChars(value)); }
     void Number(float value) { Value(ToChars(value)); }
     void String(const QString& text);
@@ -146,6 +148,43 @@ void WriteDemand(JsonWriter& json, const PreparedGraph& graph) {
     json.End(']');
 }
 
+// Each supply test's flow at the rating pressure and its class, read off the curve the graph
+// draws; null where the test gives none, with the reason.
+void WriteSupplyTests(JsonWriter& json, const ProjectData& project) {
+    json.Key("supplyTests");
+    json.Begin('[');
+    for (int h = 1; h <= kTestCount; ++h) {
+        const AvailableFlow available = AvailableFlowOf(project, h);
+        json.Begin('{');
+        json.Key("test");
+        json.Integer(h);
+        json.Key("availableFlow");
+        if (available.Computable)
+            json.Number(static_cast<float>(available.Flow));
+        else
+            json.Null();
+        json.Key("ratingPressure");
+        json.Number(static_cast<float>(available.RatingPressure));
+        json.Key("nfpaClass");
+        if (available.Computable)
+            json.String(NfpaClassName(available.Class));
+        else
+            json.Null();
+        json.Key("estimate");
+        if (available.Computable)
+            json.Bool(available.Estimate);
+        else
+            json.Null();
+        json.Key("reason");
+        if (available.Computable)
+            json.Null();
+        else
+            json.String(available.Reason);
+        json.End('}');
+    }
+    json.End(']');
+}
+
 } // namespace
 
 std::string CurvesJson(const ProjectData& project, const PreparedGraph& graph) {
@@ -163,6 +202,9 @@ std::string CurvesJson(const ProjectData& project, const PreparedGraph& graph) {
         json.Bool(graph.Curves.BadData[t]);
     json.End(']');
     WriteSeries(json, graph.Curves.Curves);
+    // Before the demand points, so that the line still ends as readers of the first
+    // format expect.
+    WriteSupplyTests(json, project);
     WriteDemand(json, graph);
     json.End('}');
     return json.Take();

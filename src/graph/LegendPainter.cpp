@@ -3,6 +3,7 @@
 #include "ColourConversion.h"
 #include "GraphText.h"
 #include "SymbolPainter.h"
+#include "hydraulics/CurveTable.h"
 #include "hydraulics/LegendContent.h"
 
 #include <QFontMetrics>
@@ -118,6 +119,9 @@ LegendExtent PaintLegend(QPainter& painter, LegendMode mode, int x0, QSize bitma
             widest = std::max(widest, LineWidth(painter, line));
             if (draw) {
                 DrawLine(painter, textX, y + static_cast<int>(i) * h, line, colour);
+                if (line.Swatch)
+                    DrawSymbol(painter, QPointF(symbolX, y + static_cast<int>(i) * h + h / 2),
+                               symbol::Square, s, ToQColor(*line.Swatch), style.PlotBackground);
             }
         }
         if (draw) {

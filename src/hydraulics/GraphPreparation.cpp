@@ -1,5 +1,6 @@
 #include "GraphPreparation.h"
 
+#include "AvailableFlowLegend.h"
 #include "CurveRebuild.h"
 
 namespace quenra {
@@ -14,6 +15,8 @@ PreparedGraph PrepareGraph(ProjectData& project, Prompter& prompter, PromptFlags
     graph.Curves = RebuildCurves(project, graph.Evaluated, graph.Check.FlaggedPumpTests);
     graph.Legend = BuildLegendContent(project, graph.Curves, graph.Orders, graph.Evaluated,
                                       request.UseTestDate);
+    if (request.AvailableFlow.Show)
+        AddAvailableFlowLines(graph.Legend, project, request.AvailableFlow.RatingPressurePsi);
     return graph;
 }
 

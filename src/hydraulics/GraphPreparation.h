@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AvailableFlow.h"
 #include "CurveSet.h"
 #include "DataErrorPrompt.h"
 #include "DisplayOrder.h"
@@ -19,6 +20,7 @@ struct GraphRequest {
     bool UseTestDate = true;     // "Use Test Date Instead of Number"
     QDateTime Now = QDateTime::currentDateTime(); // the moment of an undated test
     QLocale Locale;                               // how test dates are read
+    AvailableFlowOption AvailableFlow;            // the legend's available flow lines
 };
 
 // Everything a graph draws, computed before any drawing.

@@ -19,14 +19,15 @@ QString Pressure(double value) {
 }
 
 LegendLine Line(const QString& text) {
-    return {text, -1};
+    return {text, -1, std::nullopt};
 }
 
 // "Safety Cushion: +12.3 psi"; a negative cushion is drawn as a warning.
 LegendLine CushionLine(double cushion, const QString& pressureWord) {
     const QString sign = cushion > 0.0 ? QStringLiteral("+") : QString();
-    LegendLine line{
-        txt::kSafetyCushion + sign + Pressure(cushion) + QLatin1Char(' ') + pressureWord, -1};
+    LegendLine line{txt::kSafetyCushion + sign + Pressure(cushion) + QLatin1Char(' ') +
+                        pressureWord,
+                    -1, std::nullopt};
     if (cushion < 0.0)
         line.WarningFrom = txt::kSafetyCushion.size();
     return line;

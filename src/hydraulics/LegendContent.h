@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace quenra {
 
 // One text line of a legend entry. A negative safety cushion is a warning: from
@@ -14,6 +16,8 @@ namespace quenra {
 struct LegendLine {
     QString Text;
     qsizetype WarningFrom = -1; // -1: no warning
+    // A small square of this colour in the symbol column beside the line (a hydrant's class).
+    std::optional<Colour> Swatch;
 
     bool HasWarning() const { return WarningFrom >= 0; }
     friend bool operator==(const LegendLine&, const LegendLine&) = default;

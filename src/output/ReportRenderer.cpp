@@ -76,6 +76,7 @@ std::optional<ReportRun> ReportRenderer::Run(ProjectData& project,
 
     // The measuring pass: the widest section of the last page and the tallest content.
     ReportComposer composer(project, verdicts, logo_);
+    composer.SetAvailableFlowOption(options.AvailableFlow);
     int contentWidth = 0;
     int contentHeight = 0;
     for (const ReportPageRequest& page : pages) {
@@ -149,10 +150,12 @@ std::optional<ReportRun> ReportRenderer::Run(ProjectData& project,
 
 ReportLayoutChoice ChooseReportLayout(ReportRenderer& renderer, ProjectData& project,
                                       const DemandVerdictSource& verdicts, QSize view,
-                                      Prompter& prompter) {
+                                      Prompter& prompter,
+                                      const AvailableFlowOption& availableFlow) {
     ReportLayoutChoice choice;
     ReportViewOptions options;
     options.Output = false;
+    options.AvailableFlow = availableFlow;
     options.View = view;
     const ReportPlaces places;
     if (project.IsHydrantTest) {

@@ -2,6 +2,7 @@
 
 #include "PdfPageImages.h"
 #include "ReportPaging.h"
+#include "hydraulics/AvailableFlow.h"
 #include "report/DemandVerdictSource.h"
 
 #include <QImage>
@@ -30,6 +31,8 @@ struct ReportViewOptions {
     std::function<void(const QImage& page, int number, int count)> PrintPage;
     // Told before each page is composed in an output run; false stops the run.
     std::function<bool(int done, int count)> Progress;
+    // Whether the water supply sections state the available flow (the window's setting).
+    AvailableFlowOption AvailableFlow;
 };
 
 // What one run produced.
@@ -84,7 +87,8 @@ struct ReportLayoutChoice {
 };
 ReportLayoutChoice ChooseReportLayout(ReportRenderer& renderer, ProjectData& project,
                                       const DemandVerdictSource& verdicts, QSize view,
-                                      Prompter& prompter);
+                                      Prompter& prompter,
+                                      const AvailableFlowOption& availableFlow = {});
 
 // The report as the Report tab's capture writes it, for the batch line: the layout chosen as
 // the tab chooses it, the pages written as base-1.jpg ... base-n.jpg. The file names written,

@@ -1,5 +1,6 @@
 #include "ReportComposer.h"
 
+#include "AvailableFlowSection.h"
 #include "ReportPainter.h"
 #include "ReportSections.h"
 #include "ReportStatements.h"
@@ -18,6 +19,9 @@ namespace quenra {
 namespace {
 
 using enum ControlId;
+
+// The available flow line stands this far below the water supply section's last line.
+constexpr int kAvailableFlowLineGap = 1;
 
 bool IsTestNumber(int test) {
     return test >= 1 && test <= kTestCount;
@@ -68,6 +72,8 @@ ReportPageFacts ReportComposer::Compose(const ReportPageRequest& request,
         DrawHydrantTests(pen, request);
     if (R_.Panel(PanelId::Panel3).Visible)
         DrawPumpAndDriverSection(pen, R_, diesel);
+    if (!project_.IsHydrantTest && availableFlow_.Show && request.ReportPageIndex == 1)
+        DrawPumpSupplySection(pen, project_, availableFlow_.RatingPressurePsi);
     if (!project_.IsHydrantTest && n > 0)
         DrawPumpTestSections(pen, diesel);
     return PlaceDisclaimer(pen, frame, pageHeight);
@@ -86,7 +92,14 @@ void ReportComposer::DrawHydrantTests(ReportPainter& pen, const ReportPageReques
             context.DemandVerdict = verdicts_(t);
         FillReportTexts(R_, context, t);
         FillWaterSupplySection(R_, project_, t);
-        DrawWaterSupplySection(pen, R_);
+        if (availableFlow_.Show) {
+            const AvailableFlowLine line =
+                MakeAvailableFlowLine(project_, t, availableFlow_.RatingPressurePsi,
+                                      R_.Panel(PanelId::Panel23).Height + kAvailableFlowLineGap);
+            DrawWaterSupplySection(pen, R_, &line);
+        } else {
+            DrawWaterSupplySection(pen, R_);
+        }
         if (R_.Panel(PanelId::Panel28).Visible) {
             R_[Panel29].Text = report_text::kSystemDemandPoints;
             DrawDemandPointsSection(pen, R_);

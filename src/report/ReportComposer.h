@@ -4,6 +4,8 @@
 #include "ReportLayout.h"
 #include "ReportPage.h"
 
+#include "hydraulics/AvailableFlow.h"
+
 #include <QImage>
 
 namespace quenra {
@@ -30,6 +32,9 @@ public:
     ReportPageFacts MeasureReportPage(const ReportPageRequest& request,
                                       const ReportPageFrame& frame);
 
+    // Whether the water supply sections state the available flow; off unless asked for.
+    void SetAvailableFlowOption(const AvailableFlowOption& option) { availableFlow_ = option; }
+
     // The layout as the last composed page filled it.
     const ReportLayout& Layout() const { return R_; }
 
@@ -45,6 +50,7 @@ private:
     DemandVerdictSource verdicts_;
     QImage logo_;
     ReportLayout R_;
+    AvailableFlowOption availableFlow_;
 };
 
 } // namespace quenra

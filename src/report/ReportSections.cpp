@@ -1,5 +1,7 @@
 #include "ReportSections.h"
 
+#include "AvailableFlowSection.h"
+
 #include <algorithm>
 #include <initializer_list>
 
@@ -8,6 +10,9 @@ namespace quenra {
 namespace {
 
 using enum ControlId;
+
+// Below a line added to a section, as below the last line of the form's sections.
+constexpr int kExtraLineMargin = 5;
 
 struct LabelValue {
     ControlId Label;
@@ -77,8 +82,13 @@ void DrawClientSection(ReportPainter& pen, const ReportLayout& R) {
     pen.AdvancePageCursor(R.Panel(PanelId::Panel1));
 }
 
-void DrawWaterSupplySection(ReportPainter& pen, const ReportLayout& R) {
-    Begin(pen, R, PanelId::Panel23, Panel24);
+void DrawWaterSupplySection(ReportPainter& pen, const ReportLayout& R,
+                            const AvailableFlowLine* available) {
+    ReportPanel panel = R.Panel(PanelId::Panel23);
+    if (available)
+        panel.Height = std::max(panel.Height, available->Value.Bottom() + kExtraLineMargin);
+    pen.DrawSectionFrame(panel);
+    pen.DrawSectionHeading(R[Panel24]);
     DrawPairs(pen, R,
               {{Label50, Edit53},
                {Label51, Edit54},
@@ -95,7 +105,9 @@ void DrawWaterSupplySection(ReportPainter& pen, const ReportLayout& R) {
                {Label64, Edit66},
                {Label62, Edit65},
                {Label63, Edit67}});
-    pen.AdvancePageCursor(R.Panel(PanelId::Panel23));
+    if (available)
+        pen.DrawLabelValue(available->Label, available->Value);
+    pen.AdvancePageCursor(panel);
 }
 
 void DrawDemandPointsSection(ReportPainter& pen, const ReportLayout& R) {

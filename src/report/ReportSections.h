@@ -9,7 +9,10 @@ namespace quenra {
 // then moves below it. The composer decides which sections a page holds.
 
 void DrawClientSection(ReportPainter& pen, const ReportLayout& R);
-void DrawWaterSupplySection(ReportPainter& pen, const ReportLayout& R);
+struct AvailableFlowLine;
+// With `available`, the section grows to hold that line below its design content.
+void DrawWaterSupplySection(ReportPainter& pen, const ReportLayout& R,
+                            const AvailableFlowLine* available = nullptr);
 // The demand points alone, under the heading the layout's Panel29 carries.
 void DrawDemandPointsSection(ReportPainter& pen, const ReportLayout& R);
 void DrawCommentsSection(ReportPainter& pen, const ReportLayout& R);
