@@ -197,12 +197,15 @@ INSTANTIATE_TEST_SUITE_P(Files, OpenStoppedEarly,
 // its text over as it closes, into a record that must still be there.
 TEST_F(MainWindowTest, DestroyingTheWindowWhileACellIsTypedInIsSafe) {
     Start();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     Tabs()->setCurrentIndex(2); // pump test 1
     auto* grid = Find<StringGrid>("PT");
     grid->SetCurrentCell(1, 1);
     QTest::keyClick(grid, Qt::Key_F2);
     ASSERT_NE(grid->CellEditor(), nullptr);
     QTest::keyClicks(grid->CellEditor(), QStringLiteral("468"));
+    ASSERT_TRUE(grid->CellEditor()->hasFocus());
     window_.reset();
 }
 
