@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTabBar>
@@ -232,8 +233,13 @@ void MainWindow::BuildPages() {
     column->addWidget(client);
     column->addWidget(demand);
     column->addStretch();
-    body->addWidget(firstPageColumn_);
-    firstPageControls_ = {testType_, unitsPanel, note_, firstPageColumn_};
+    // The client and demand point column scrolls on its own on a low screen.
+    QScrollArea* columnArea = Scrolling(firstPageColumn_, central);
+    columnArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    columnArea->setFixedWidth(firstPageColumn_->width() +
+                              columnArea->verticalScrollBar()->sizeHint().width());
+    body->addWidget(columnArea);
+    firstPageControls_ = {testType_, unitsPanel, note_, columnArea};
     layout->addLayout(body, 1);
 
     dataPages_ = {firePump, hydrant, comments_, client, demand, setup, pumpTestPage};
