@@ -371,7 +371,9 @@ PumpTestPage::PumpTestPage(ProjectData& project, Prompter& prompter, QWidget* pa
     upper->setContentsMargins(0, 0, 0, 0);
     lower->setContentsMargins(0, 0, 0, 0);
     lower->addWidget(new SidewaysScroll(BuildSubPages(), kNarrowestReadings, this));
-    lower->addWidget(BuildVerdictColumn());
+    QWidget* verdicts = BuildVerdictColumn();
+    lower->addWidget(verdicts);
+    lower->setAlignment(verdicts, Qt::AlignTop);
     page->addLayout(lower, 1);
 
     ConnectEntries();

@@ -35,11 +35,20 @@ bool WrappingRow::SideBySideAt(int width) const {
     return needed - spacing() <= width - contentsMargins().left() - contentsMargins().right();
 }
 
+// The height a block needs at a width, whatever its size policy says: a block that takes the
+// height of the row beside another one needs its own height under it.
 int WrappingRow::HeightOf(const QLayoutItem* item, int width) const {
     if (item->isEmpty()) {
         return 0;
     }
-    return item->hasHeightForWidth() ? item->heightForWidth(width) : item->sizeHint().height();
+    int height =
+        item->hasHeightForWidth() ? item->heightForWidth(width) : item->sizeHint().height();
+    if (const QWidget* widget = item->widget(); widget && widget->layout()) {
+        const QLayout* own = widget->layout();
+        height = std::max(height, own->hasHeightForWidth() ? own->totalHeightForWidth(width)
+                                                           : own->totalSizeHint().height());
+    }
+    return std::max(height, item->minimumSize().height());
 }
 
 QSize WrappingRow::sizeHint() const {
