@@ -15,6 +15,11 @@ namespace quenra {
 
 namespace {
 
+// The memo fills the page; a narrow or strongly scaled screen gets a narrower one than the
+// 785 pixels of a full-size window, which wraps the same lines (the report wraps them at its
+// own width).
+constexpr int kNarrowestMemo = 400;
+
 QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
@@ -33,7 +38,7 @@ CommentsPage::CommentsPage(ProjectData& project, QWidget* parent)
         tabs_->addTab(QString::number(page));
     }
     memo_->setObjectName(QStringLiteral("Memo1"));
-    memo_->setMinimumWidth(785);
+    memo_->setMinimumWidth(kNarrowestMemo);
     memo_->setTabChangesFocus(true);
 
     QPushButton* cut = MakeButton(QStringLiteral("Button1"), QStringLiteral("Cut  Ctrl-X"), this);

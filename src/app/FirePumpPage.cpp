@@ -401,7 +401,8 @@ QGroupBox* FirePumpPage::BuildDriverGroup() {
 
 QGroupBox* FirePumpPage::BuildFirePumpGroup() {
     auto* group = new SectionBox("FirePumpPanel", kFirePumpTitle, this);
-    group->AddReportSwitch("FirePumpInReport", true);
+    // The report does not follow this switch: it is kept in the file but not offered.
+    group->AddReportSwitch("FirePumpInReport", false);
     QGridLayout* grid = GridOf(group);
     AddRows(grid, 0, kFirePumpForm, group);
     grid->setColumnStretch(1, 1);
@@ -423,7 +424,8 @@ QGroupBox* FirePumpPage::BuildControllerGroup() {
 
 QGroupBox* FirePumpPage::BuildAlarmGroup() {
     auto* group = new SectionBox("AlarmPanel", kAlarmTitle, this);
-    group->AddReportSwitch("AlarmsInReport", true);
+    // The report does not follow this switch: it is kept in the file but not offered.
+    group->AddReportSwitch("AlarmsInReport", false);
     QGridLayout* grid = GridOf(group);
     for (const AlarmBox& alarm : kAlarmBoxes) {
         grid->addWidget(MakeSwitch(alarm.Control, alarm.Caption, group), alarm.Row, alarm.Column);

@@ -352,7 +352,8 @@ QList<FieldBinding> HydrantPage::Bindings() const {
         SwatchField(QStringLiteral("Shape34"), ElementOf(&P::SupplyTestColor), test),
 
         TextField(QStringLiteral("Edit59"), ElementOf(&P::HydrantsFlowed), test),
-        TextField(QStringLiteral("ComboBox1"), ElementOf(&P::OutletsFlowed), test),
+        // A computed flow counts every outlet flowed.
+        TextField(QStringLiteral("ComboBox1"), ElementOf(&P::OutletsFlowed), test, refresh),
         TextField(QStringLiteral("Edit60"), ElementOf(&P::StaticHydrantLocation), test),
         TextField(QStringLiteral("Edit61"), ElementOf(&P::FlowHydrantLocation), test),
         TextField(QStringLiteral("Edit62"), ElementOf(&P::SupplyTestTime), test),

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutPage.h"
+#include "ChoiceListWidth.h"
 #include "ClientPanel.h"
 #include "CommentsPage.h"
 #include "DatePicker.h"
@@ -9,10 +10,13 @@
 #include "FirePumpPage.h"
 #include "GraphPaintBox.h"
 #include "HydrantPage.h"
+#include "NumberBoxes.h"
+#include "NumberMarks.h"
 #include "PumpTestPage.h"
 #include "RadioGroup.h"
 #include "ReportView.h"
 #include "SetupPage.h"
+#include "StringGrid.h"
 #include "UnitCaptions.h"
 #include "WindowTexts.h"
 #include "files/RecoveryCopies.h"
@@ -29,14 +33,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTabBar>
 #include <QVBoxLayout>
 
 namespace quenra {
 
 namespace {
+
+constexpr QSize kOpeningSize(1024, 738);
 
 QWidget* EmptyPanel(const QString& name, QWidget* parent) {
     auto* panel = new QWidget(parent);
@@ -80,14 +89,35 @@ MainWindow::MainWindow(Prompter& prompter, Shell& shell, QString programFolder, 
     BuildMenus();
     ConnectPdfCommands();
     BindEntries();
+    WatchNumberBoxes();
+    KeepListsWideEnough(this);
     ConnectDateButtons();
     project_.ProjectFileName = QStringLiteral("untitled");
     UpdateWindowCaption();
-    resize(1024, 738);
+    OpenWithinScreen();
     RotateRecoveryCopies(programFolder_, prompter_);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The pages write into the record until they are gone: an open cell editor hands its text
+    // to its cell as it closes. They go first, while the record lives, and the window no longer
+    // refreshes for them.
+    destroying_ = true;
+    delete takeCentralWidget();
+}
+
+void MainWindow::OpenWithinScreen() {
+    // The window's own size, but never larger than the screen it opens on leaves free, title
+    // bar and frame included.
+    const QRect available = screen()->availableGeometry();
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QSize size =
+        kOpeningSize.boundedTo(available.size() - QSize(2 * frame, titleBar + 2 * frame));
+    resize(size);
+    move(available.topLeft() +
+         QPoint((available.width() - size.width()) / 2, (available.height() - size.height()) / 2));
+}
 
 void MainWindow::CreateFolders() {
     const QString pdfFolder = QDir(programFolder_).filePath(QStringLiteral("PDF"));
@@ -203,8 +233,13 @@ void MainWindow::BuildPages() {
     column->addWidget(client);
     column->addWidget(demand);
     column->addStretch();
-    body->addWidget(firstPageColumn_);
-    firstPageControls_ = {testType_, unitsPanel, note_, firstPageColumn_};
+    // The client and demand point column scrolls on its own on a low screen.
+    QScrollArea* columnArea = Scrolling(firstPageColumn_, central);
+    columnArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    columnArea->setFixedWidth(firstPageColumn_->width() +
+                              columnArea->verticalScrollBar()->sizeHint().width());
+    body->addWidget(columnArea);
+    firstPageControls_ = {testType_, unitsPanel, note_, columnArea};
     layout->addLayout(body, 1);
 
     dataPages_ = {firePump, hydrant, comments_, client, demand, setup, pumpTestPage};
@@ -223,6 +258,20 @@ void MainWindow::BindEntries() {
     for (DataPage* page : dataPages_) {
         connect(page, &DataPage::RefreshRequested, this, &MainWindow::RefreshScreen);
         connect(page, &DataPage::TabCaptionsChanged, this, &MainWindow::UpdateTabCaptions);
+    }
+}
+
+void MainWindow::WatchNumberBoxes() {
+    numberMarks_ = new NumberMarks(this);
+    numberMarks_->WatchBoxes(centralWidget(), NumberBoxNames());
+    // Every typed cell of the readings table and of the pitot readings holds a number.
+    for (const char* name : {"PT", "Pt2"}) {
+        if (auto* grid = findChild<StringGrid*>(QLatin1String(name))) {
+            numberMarks_->WatchGrid(grid, [grid](int column, int row) {
+                return column >= 1 && row >= grid->RowCount() - grid->rowCount() &&
+                       !grid->IsColumnReadOnly(column);
+            });
+        }
     }
 }
 
@@ -303,6 +352,9 @@ void MainWindow::RebuildTabList() {
 }
 
 void MainWindow::RefreshScreen() {
+    if (destroying_) {
+        return;
+    }
     const int shown = CurrentPage();
     SetFirstPageControlsVisible(!aboutShown_ && tabs_->currentIndex() == 0);
     ShowPanelOf(shown);
@@ -349,9 +401,15 @@ void MainWindow::RefreshScreen() {
     comments_->LoadCommentsMemo();
     UpdateGraphTitle();
     UpdateTabCaptions();
+    if (numberMarks_) {
+        numberMarks_->UpdateAll();
+    }
 }
 
 void MainWindow::UpdateTabCaptions() {
+    if (destroying_) {
+        return;
+    }
     QTabBar* commentTabs = comments_->Tabs();
     for (int test = 1; test <= kTestCount; ++test) {
         const QString date =
@@ -387,10 +445,16 @@ void MainWindow::UpdateWindowCaption() {
 }
 
 void MainWindow::TabControl1Change() {
+    if (destroying_) {
+        return;
+    }
     RefreshScreen();
     WriteRecoveryCopy(project_, programFolder_, prompter_);
     errorPrompt_.ErrorPromptShown = false;
     AskAboutDataErrorsBeforeDrawing();
+    if (CurrentPage() == page::Report) {
+        report_->PaintBox()->setFocus(); // the keys turn and scroll the pages at once
+    }
 }
 
 void MainWindow::AskAboutDataErrorsBeforeDrawing() {
@@ -414,6 +478,9 @@ void MainWindow::Units1Change(int index) {
 }
 
 void MainWindow::AfterEntry(AfterEdit then) {
+    if (destroying_) {
+        return;
+    }
     switch (then) {
     case AfterEdit::Refresh:
         RefreshScreen();

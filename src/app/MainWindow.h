@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FieldBinding.h"
+#include "UnsavedChanges.h"
 #include "files/ProjectView.h"
 #include "hydraulics/DataErrorPrompt.h"
 #include "model/ProjectData.h"
@@ -27,6 +28,7 @@ class CommentsPage;
 class DataPage;
 class FieldBinder;
 class GraphPaintBox;
+class NumberMarks;
 class PdfCommands;
 class ReportView;
 class Prompter;
@@ -69,6 +71,17 @@ public:
     bool SaveCommand();
     bool SaveAsCommand();
     void RecoverLastFileCommand();
+
+    // Asked before anything replaces the record (a new project, an open by any road, a
+    // recovery): when the record changed since it was last opened, started or saved, "Save
+    // changes to [name]?". Yes saves as Save does; returns whether the record may be replaced
+    // (No, or Yes and the save succeeded).
+    bool MayReplaceProject();
+    // Opens a project file, or imports a legacy one, after MayReplaceProject: the road of the
+    // Open dialog and of every other way a file is handed to the window.
+    void OpenFile(const QString& path);
+    // Whether the record differs from what was last opened, started or saved.
+    bool HasUnsavedChanges() const { return unsaved_.Changed(project_); }
     void ShowAbout();
     void CloseAbout();
     void ShowTutorial();
@@ -111,11 +124,13 @@ protected:
 
 private:
     void CreateFolders();
+    void OpenWithinScreen();
     void BuildPages();
     void BuildMenus();
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
     void BindEntries();
     void ConnectDateButtons();
+    void WatchNumberBoxes();
 
     void TabControl1Change();
     void HydrantTestClick(int item);
@@ -129,6 +144,7 @@ private:
     void PrintTestPage(int kind);
     void AskAboutDataErrorsBeforeDrawing();
     void StartNewProject(bool hydrantTest);
+    void OpenFileNow(const QString& path);
 
     void ShowPanelOf(int page);
     void RebuildTabList();
@@ -155,12 +171,18 @@ private:
     QList<DataPage*> dataPages_;
     QList<QWidget*> panels_; // indexed by page + 1 (About is page -1)
     FieldBinder* binder_ = nullptr;
+    NumberMarks* numberMarks_ = nullptr;
     QList<QMenu*> hideableMenus_;
     QAction* captureAction_ = nullptr;
 
     bool firstPaintDone_ = false;
     bool aboutShown_ = false;
     bool loading_ = false;
+    bool destroying_ = false;
+    UnsavedChanges unsaved_;
+    // The last open stopped before the end of the file: its name is kept, but only a deliberate
+    // Save As may replace that file.
+    bool openStoppedEarly_ = false;
     PromptFlags errorPrompt_;
     GraphRenderer graphRenderer_;
     GraphPaintBox* graphBox_ = nullptr;

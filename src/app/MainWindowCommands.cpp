@@ -137,22 +137,30 @@ void MainWindow::FirstPaint() {
     firstPaintDone_ = true;
     ResetToDefaults(project_);
     ResetViewTabs();
-    if (!startFile_.isEmpty() && QFileInfo(startFile_).isFile()) {
-        if (QFileInfo(startFile_).suffix().toLower() == QStringLiteral("ini")) {
-            ImportClientInfoFile(project_, startFile_, prompter_);
-        } else {
-            OpenProject(project_, startFile_, prompter_, *this);
-        }
-    }
     RefreshScreen();
+    const bool startFileNamed = !startFile_.isEmpty() && QFileInfo(startFile_).isFile();
+    if (startFileNamed && QFileInfo(startFile_).suffix().toLower() == QStringLiteral("ini")) {
+        // Client information brought into a new project is work not yet saved anywhere.
+        ImportClientInfoFile(project_, startFile_, prompter_);
+        RefreshScreen();
+        return;
+    }
+    unsaved_.Remember(project_);
+    if (startFileNamed) {
+        OpenFile(startFile_);
+    }
 }
 
 void MainWindow::NewPumpTest() {
-    StartNewProject(false);
+    if (MayReplaceProject()) {
+        StartNewProject(false);
+    }
 }
 
 void MainWindow::NewHydrantTest() {
-    StartNewProject(true);
+    if (MayReplaceProject()) {
+        StartNewProject(true);
+    }
 }
 
 void MainWindow::StartNewProject(bool hydrantTest) {
@@ -164,27 +172,64 @@ void MainWindow::StartNewProject(bool hydrantTest) {
         ResetToDefaults(project_);
     }
     errorPrompt_ = PromptFlags();
+    openStoppedEarly_ = false;
     ResetViewTabs();
     RefreshScreen();
+    unsaved_.Remember(project_);
+}
+
+bool MainWindow::MayReplaceProject() {
+    if (!HasUnsavedChanges()) {
+        return true;
+    }
+    switch (prompter_.Ask(window_texts::SaveChangesTo(project_.ProjectFileName),
+                          Prompter::Choices::YesNoCancel)) {
+    case Prompter::Answer::Yes:
+        return SaveCommand();
+    case Prompter::Answer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void MainWindow::OpenCommand() {
     const std::optional<QString> chosen = prompter_.OpenFileName(window_texts::kOpenFilter);
-    if (!chosen) {
-        return;
+    if (chosen) {
+        OpenFile(*chosen);
     }
-    OpenProject(project_, *chosen, prompter_, *this);
+}
+
+void MainWindow::OpenFile(const QString& path) {
+    if (MayReplaceProject()) {
+        OpenFileNow(path);
+    }
+}
+
+void MainWindow::OpenFileNow(const QString& path) {
+    // A missing file leaves the record as it was; any other file replaces it, read to its end
+    // or not.
+    const bool replaces = QFileInfo(path).isFile();
+    const ReadOutcome outcome = OpenProject(project_, path, prompter_, *this);
     RefreshScreen();
+    if (replaces) {
+        openStoppedEarly_ = outcome != ReadOutcome::Complete;
+        unsaved_.Remember(project_);
+    }
 }
 
 bool MainWindow::SaveCommand() {
     const QString& path = project_.ProjectFileName;
-    if (QFileInfo(path).isFile() && !IsLegacyFile(path)) {
+    // A new project, one brought in from a legacy file (which is never overwritten) or one whose
+    // file was not read to its end goes to Save As, which proposes the same name.
+    if (!openStoppedEarly_ && QFileInfo(path).isFile() && !IsLegacyFile(path)) {
         const SaveResult saved = WriteProjectFile(project_, path, prompter_);
         TellUnstorableCharacters(saved, prompter_);
+        if (saved.Saved) {
+            unsaved_.Remember(project_);
+        }
         return saved.Saved;
     }
-    // A new project, or one brought in from a legacy file, which is never overwritten.
     return SaveAsCommand();
 }
 
@@ -204,6 +249,10 @@ bool MainWindow::SaveAsCommand() {
         UpdateWindowCaption();
     }
     UpdateGraphTitle();
+    if (written) {
+        openStoppedEarly_ = false;
+        unsaved_.Remember(project_);
+    }
     return written;
 }
 
@@ -214,7 +263,13 @@ void MainWindow::ErrorCheck() {
 }
 
 void MainWindow::RecoverLastFileCommand() {
-    RecoverLastFile(project_, programFolder_, prompter_, *this);
+    // With no copy to recover nothing is replaced, and nothing need be asked.
+    if (QFileInfo::exists(PreviousRecoveryCopyPath(programFolder_)) && !MayReplaceProject()) {
+        return;
+    }
+    if (RecoverLastFile(project_, programFolder_, prompter_, *this)) {
+        openStoppedEarly_ = false; // the recovered record is untitled
+    }
     UpdateWindowCaption();
 }
 

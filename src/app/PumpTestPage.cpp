@@ -5,6 +5,7 @@
 #include "RadioGroup.h"
 #include "StringGrid.h"
 #include "UnitCaptions.h"
+#include "WrappingRow.h"
 #include "hydraulics/NozzleFlow.h"
 #include "hydraulics/NumberText.h"
 #include "hydraulics/PumpTestLayout.h"
@@ -180,6 +181,7 @@ constexpr int kFlowBoxWidth = 70;
 constexpr int kNumberWidth = 80;
 constexpr int kDateWidth = 100;
 constexpr int kTestKindWidth = 130;
+constexpr int kNarrowestReadings = 320;
 constexpr int kListMargin = 24; // beside the longest item of an open list
 // The performance group sits lower on an annual test page, where the acceptance starts are
 // not asked for.
@@ -355,16 +357,23 @@ PumpTestPage::PumpTestPage(ProjectData& project, Prompter& prompter, QWidget* pa
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(6, 6, 6, 6);
     page->setSpacing(6);
-    auto* upper = new QHBoxLayout;
-    upper->setSpacing(8);
-    upper->addWidget(BuildReadings(), 0, Qt::AlignTop);
-    upper->addWidget(BuildDriverColumn(), 1);
+    // On a narrow screen the driver goes under the readings and the verdicts under the sub
+    // pages: the page grows taller, never wider than the screen.
+    auto* upper = new WrappingRow(8);
+    // The readings table keeps its columns; a screen narrower than the table scrolls it.
+    QWidget* readings = new SidewaysScroll(BuildReadings(), kNarrowestReadings, this);
+    upper->addWidget(readings);
+    upper->setAlignment(readings, Qt::AlignTop | Qt::AlignLeft);
+    upper->addWidget(BuildDriverColumn());
     page->addLayout(upper);
 
-    auto* lower = new QHBoxLayout;
-    lower->setSpacing(8);
-    lower->addWidget(BuildSubPages());
-    lower->addWidget(BuildVerdictColumn(), 1);
+    auto* lower = new WrappingRow(8);
+    upper->setContentsMargins(0, 0, 0, 0);
+    lower->setContentsMargins(0, 0, 0, 0);
+    lower->addWidget(new SidewaysScroll(BuildSubPages(), kNarrowestReadings, this));
+    QWidget* verdicts = BuildVerdictColumn();
+    lower->addWidget(verdicts);
+    lower->setAlignment(verdicts, Qt::AlignTop);
     page->addLayout(lower, 1);
 
     ConnectEntries();

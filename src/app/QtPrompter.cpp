@@ -38,12 +38,14 @@ Prompter::Answer QtPrompter::Ask(const QString& question, Choices choices) {
     switch (QMessageBox::question(parent_, kTitle, question, buttons)) {
     case QMessageBox::Yes:
         return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
     case QMessageBox::Abort:
         return Answer::Abort;
     case QMessageBox::Cancel:
         return Answer::Cancel;
     default:
-        // Closing the box is the harmless answer of its choices.
+        // Closing the box (Escape, the title bar) is the harmless answer of its choices.
         return choices == Choices::YesNoCancel ? Answer::Cancel : Answer::No;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "AvailableFlowSettings.h"
 #include "PageBuilding.h"
+#include "ProgressClosingPrompter.h"
 #include "RadioGroup.h"
 #include "files/ProjectFileWriter.h"
 #include "graph/ArialFont.h"
@@ -13,12 +14,14 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <cmath>
 #include <utility>
@@ -34,6 +37,7 @@ constexpr double kNoTestsPoints = 24;
 constexpr int kPageGap = 10;
 constexpr int kScrollUnits = 1001;
 constexpr int kHydrantChoices = 5;
+constexpr int kStepsPerNotch = 2; // scroll bar steps per notch of the mouse wheel
 
 // Where the view's window starts in a page larger than the view, for a scroll bar.
 int ScrollOffset(int pageSide, int viewSide, const QScrollBar* bar) {
@@ -163,6 +167,9 @@ ReportView::ReportView(ProjectData& project, Prompter& prompter, PromptFlags& fl
     verticalPanel_->setVisible(false);
     horizontalPanel_->setVisible(false);
 
+    // Clicked, or shown with its tab, the view takes the keys that scroll and turn its pages.
+    box_->setFocusPolicy(Qt::WheelFocus);
+    box_->installEventFilter(this);
     connect(box_, &ReportPaintBox::PaintWanted, this, &ReportView::Refresh);
     connect(zoom, &QPushButton::clicked, this, [this] { SetMode(report_mode::Zoomed, false); });
     connect(pageWidth, &QPushButton::clicked, this, [this] { SetMode(report_mode::Zoomed, true); });
@@ -193,6 +200,99 @@ void ReportView::StepPage(int step) {
         page_ = wanted;
     }
     box_->update();
+}
+
+bool ReportView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == box_) {
+        if (event->type() == QEvent::KeyPress) {
+            return KeyPressed(static_cast<QKeyEvent*>(event)->key());
+        }
+        if (event->type() == QEvent::Wheel) {
+            const auto* wheel = static_cast<QWheelEvent*>(event);
+            QPoint notches = wheel->angleDelta() / QWheelEvent::DefaultDeltasPerStep;
+            if (wheel->modifiers() & Qt::ShiftModifier) {
+                notches = QPoint(notches.y(), notches.x()); // Shift turns the wheel sideways
+            }
+            return Wheeled(notches);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Page Up and Down, Home and End turn the pages of the one-page and zoomed views; the arrow
+// keys scroll the zoomed page.
+bool ReportView::KeyPressed(int key) {
+    const bool zoomed = mode_ == report_mode::Zoomed;
+    if (!zoomed && mode_ != report_mode::OnePage) {
+        return false;
+    }
+    switch (key) {
+    case Qt::Key_PageDown:
+        GoToPage(page_ + 1);
+        return true;
+    case Qt::Key_PageUp:
+        GoToPage(page_ - 1);
+        return true;
+    case Qt::Key_Home:
+        GoToPage(1);
+        return true;
+    case Qt::Key_End:
+        GoToPage(pageCount_);
+        return true;
+    default:
+        break;
+    }
+    if (!zoomed) {
+        return false;
+    }
+    switch (key) {
+    case Qt::Key_Down:
+        ScrollBy(vertical_, 1);
+        return true;
+    case Qt::Key_Up:
+        ScrollBy(vertical_, -1);
+        return true;
+    case Qt::Key_Right:
+        ScrollBy(horizontal_, 1);
+        return true;
+    case Qt::Key_Left:
+        ScrollBy(horizontal_, -1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The wheel scrolls the zoomed page and turns the pages of the one-page view.
+bool ReportView::Wheeled(const QPoint& notches) {
+    if (mode_ == report_mode::Zoomed) {
+        ScrollBy(vertical_, -notches.y() * kStepsPerNotch);
+        ScrollBy(horizontal_, -notches.x() * kStepsPerNotch);
+        return true;
+    }
+    if (mode_ == report_mode::OnePage && notches.y() != 0) {
+        GoToPage(page_ - notches.y());
+        return true;
+    }
+    return false;
+}
+
+void ReportView::GoToPage(int page) {
+    const int wanted = std::clamp(page, 1, std::max(pageCount_, 1));
+    if (wanted == page_) {
+        return;
+    }
+    StepPage(wanted - page_);
+    // A new page is shown from its top.
+    vertical_->setValue(vertical_->minimum());
+}
+
+void ReportView::ScrollBy(QScrollBar* bar, int steps) {
+    const auto action =
+        steps > 0 ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub;
+    for (int step = 0; step < std::abs(steps); ++step) {
+        bar->triggerAction(action);
+    }
 }
 
 void ReportView::Scrolled(int action) {
@@ -281,17 +381,27 @@ std::optional<ReportRun> ReportView::RunOutput(int mode, const ReportViewOptions
     options.PrintPage = extra.PrintPage;
     QProgressDialog progress(QStringLiteral("Preparing the report pages..."),
                              QStringLiteral("Cancel"), 0, 1, this);
+    progress.setObjectName(QStringLiteral("ReportProgress"));
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    options.Progress = [&progress](int done, int count) {
-        progress.setMaximum(count);
-        progress.setValue(done);
+    progress.setMinimumDuration(progressDelayMs_);
+    // Once a message is due the box closes for good: the run is ending or asking something.
+    bool progressClosed = false;
+    options.Progress = [&progress, &progressClosed](int done, int count) {
+        if (!progressClosed) {
+            progress.setMaximum(count);
+            progress.setValue(done);
+        }
         return !progress.wasCanceled();
     };
+    ProgressClosingPrompter prompter(prompter_, [&progress, &progressClosed] {
+        progressClosed = true;
+        progress.reset();
+        progress.hide();
+    });
     ReportPlaces places;
     places.ProgramFolder = programFolder_;
     places.CaptureFolder = CaptureFolder(project_, programFolder_);
-    std::optional<ReportRun> run = renderer_.Run(project_, Verdicts(), options, places, prompter_);
+    std::optional<ReportRun> run = renderer_.Run(project_, Verdicts(), options, places, prompter);
     progress.reset();
     box_->update();
     return run;

@@ -68,12 +68,22 @@ public:
     // Composes the report's first page and shows nothing: a check that the report can be made.
     void ComposeFirstPage();
 
+    // How long a run goes before its progress box shows (tests show it at once).
+    void SetProgressDelayMs(int ms) { progressDelayMs_ = ms; }
+
     // Brings the paint box up to date: chooses the layout, then composes the pages the view
     // shows unless they are already at hand.
     void Refresh();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void SetMode(int mode, bool pageWidth);
+    bool KeyPressed(int key);
+    bool Wheeled(const QPoint& notches);
+    void GoToPage(int page);
+    void ScrollBy(QScrollBar* bar, int steps);
     void StepPage(int step);
     void Scrolled(int action);
     void UpdateScrollBars(const ReportRun& run);
@@ -102,6 +112,7 @@ private:
     int pageCount_ = 0;
     QByteArray cachedKey_;
     int composedRuns_ = 0;
+    int progressDelayMs_ = 500;
 };
 
 } // namespace quenra

@@ -252,6 +252,7 @@ void StringGrid::AdoptEditor(QLineEdit* editor, const QModelIndex& index) {
     editor_ = editor;
     editorIndex_ = index;
     editor->installEventFilter(this);
+    emit EditorOpened(editor, index.column() + fixedColumns_, index.row() + fixedRows_);
 }
 
 void StringGrid::keyReleaseEvent(QKeyEvent* event) {

@@ -59,6 +59,8 @@ public:
 signals:
     // A key went up in the grid or in its cell editor.
     void KeyReleased();
+    // A cell editor opened on cell (column, row).
+    void EditorOpened(QLineEdit* editor, int column, int row);
     // A cell editor closed and handed its text to the cell.
     void CellCommitted(int column, int row);
     // A mouse button went down on a cell, which is now the current cell.

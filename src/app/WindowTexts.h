@@ -30,7 +30,13 @@ inline const QString kSaveFilter = QStringLiteral("Quenra Files|*.QRX");
 inline const QString kProjectExtension = QStringLiteral(".QRX");
 inline const QString kUntitled = QStringLiteral("untitled");
 
+inline const QString kNotANumber = QStringLiteral("Not a number: read as 0");
+inline const QString kTypeADate = QStringLiteral("Type a date or a year, then Enter");
+inline const QString kNotADate = QStringLiteral("Not a date");
 inline const QString kSaveBeforeQuitting = QStringLiteral("Save before quitting?");
+inline QString SaveChangesTo(const QString& projectFileName) {
+    return QStringLiteral("Save changes to [") + projectFileName + QStringLiteral("]?");
+}
 inline const QString kSelectGraphOrReport = QStringLiteral("Select the Graph or Report tab first");
 inline const QString kPrintJobTitle = QStringLiteral("Quenra");
 inline const QString kPrinterFailed =

@@ -72,6 +72,17 @@ bool IsPlainDecimal(std::string_view s) {
     return i == s.size();
 }
 
+// A plain decimal all of whose digits are zeros ("0", "-0.00", "0e7").
+bool IsZeroText(std::string_view s) {
+    for (const char c : s) {
+        if (c == 'e' || c == 'E')
+            break;
+        if (IsDigit(c) && c != '0')
+            return false;
+    }
+    return true;
+}
+
 // Converts a plain decimal with "." as separator whatever the host locale; anything else,
 // and anything beyond the range of a double, reads as 0.
 double ConvertDecimal(const QString& text) {
@@ -166,14 +177,29 @@ QString StripBrackets(const QString& text) {
     return stripped;
 }
 
-double ParseNumber(const QString& text) {
+// The text ParseNumber converts: brackets stripped, ".5" and "-.5" given their leading zero.
+QString RepairedNumberText(const QString& text) {
     QString number = TrimBlanks(StripBrackets(text));
     // Inspectors often type ".5" or "-.5"; the converter wants a digit before the point.
     if (number.startsWith(QLatin1String("-.")))
         number.insert(1, QLatin1Char('0'));
     else if (number.startsWith(QLatin1Char('.')))
         number.prepend(QLatin1Char('0'));
-    return ConvertDecimal(number);
+    return number;
+}
+
+double ParseNumber(const QString& text) {
+    return ConvertDecimal(RepairedNumberText(text));
+}
+
+bool ReadsAsNumber(const QString& text) {
+    const QString number = RepairedNumberText(text);
+    if (number.isEmpty())
+        return true;
+    const QByteArray bytes = number.toLatin1();
+    const std::string_view s(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    // A number too large for a double also reads as 0.
+    return IsPlainDecimal(s) && (ConvertDecimal(number) != 0.0 || IsZeroText(s));
 }
 
 double ParseBracedNumber(const QString& text) {

@@ -19,6 +19,11 @@ QString StripBrackets(const QString& text);
 // unreadable text reads as 0.
 double ParseNumber(const QString& text);
 
+// Whether ParseNumber reads the text as the number it shows: blank text (read as 0, as meant)
+// and every number the reader accepts; false for text that reads as 0 only because it is not
+// a number ("12a", "1,5", "((12))").
+bool ReadsAsNumber(const QString& text);
+
 // Reader of a value the program wrote between braces, with words around it allowed:
 // "Flow {1250} gpm" reads as 1250. Unreadable text reads as 0.
 double ParseBracedNumber(const QString& text);

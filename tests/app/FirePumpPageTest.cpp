@@ -404,8 +404,9 @@ TEST_F(FirePumpPageTest, ReferencePumpListShowsTheTestLessOne) {
 }
 
 TEST_F(FirePumpPageTest, KeptSwitchesAreHiddenAndTestDateStoresNothing) {
-    Expect({"RefPump1", "UseTestDate", "PumpTestInReport", "DriverInReport"}, &QWidget::isHidden,
-           true);
+    Expect({"RefPump1", "UseTestDate", "PumpTestInReport", "DriverInReport", "FirePumpInReport",
+            "AlarmsInReport"},
+           &QWidget::isHidden, true);
     auto* useTestDate = Find<QCheckBox>("UseTestDate");
     EXPECT_TRUE(useTestDate->isChecked());
     const ProjectData before = project_;

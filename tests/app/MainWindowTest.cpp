@@ -13,6 +13,7 @@
 #include "support/ProjectDiff.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -139,6 +140,27 @@ TEST_F(MainWindowTest, TheHydrantPageShowsTheSupplyTestOfItsTab) {
     EXPECT_EQ(Project().SupplyResidualPressure[1], QString());
     EXPECT_TRUE(QFile::exists(RecoveryCopyPath(folder_.path())))
         << "a change of supply test tab writes the recovery copy";
+}
+
+TEST_F(MainWindowTest, AComputedFlowCountsEveryOutletFlowed) {
+    Start();
+    Trigger("NewSupplyReport1");
+    Find<QCheckBox>("CalcResFlow")->click();
+    Find<QComboBox>("OrfSize")->setCurrentText(QStringLiteral("2.5"));
+    Find<QComboBox>("DisCoef")->setCurrentText(QStringLiteral("0.90"));
+    Type("PitotRead", QStringLiteral("30"));
+    EXPECT_EQ(Find<QLineEdit>("RdFlow")->text(), QStringLiteral("918"));
+    auto* outlets = Find<QComboBox>("ComboBox1");
+    QTest::keyClicks(outlets->lineEdit(), QStringLiteral("2"));
+    EXPECT_EQ(Find<QLineEdit>("RdFlow")->text(), QStringLiteral("1836"));
+
+    const QString path = Path(QStringLiteral("Outlets.qrx"));
+    prompter_.FileNames << path;
+    ASSERT_TRUE(window_->SaveAsCommand());
+    ProjectData onDisk;
+    ASSERT_EQ(ReadProjectFile(onDisk, path, prompter_), ReadOutcome::Complete);
+    EXPECT_EQ(onDisk.OutletsFlowed[1], QStringLiteral("2"));
+    EXPECT_EQ(onDisk.SupplyResidualFlow[1], QStringLiteral("1836"));
 }
 
 TEST_F(MainWindowTest, UnitsChangeCaptionsAndNeverValues) {
@@ -455,6 +477,46 @@ TEST(DatePicker, OkTakesTheDayShownAndCancelNothing) {
     EXPECT_EQ(PickDateText(prompter, QStringLiteral("not a date")), QStringLiteral("not a date"));
     EXPECT_EQ(prompter.DateRequests.last(), QDate::currentDate());
 }
+
+// A date or a year typed while the calendar is open, then Enter; or Escape.
+struct TypedDateCase {
+    QDate Shown;
+    const char* Typed;
+    Qt::Key Last;
+    std::optional<QDate> Chosen;
+};
+
+class DatePickerTyping : public ::testing::TestWithParam<TypedDateCase> {};
+
+TEST_P(DatePickerTyping, EnterTakesTheTypedDateAndEscapeCancels) {
+    DatePicker picker;
+    std::optional<bool> shownAfterEnter;
+    QTimer::singleShot(0, &picker, [&] {
+        const QString typed = QLatin1String(GetParam().Typed);
+        auto* days = picker.Calendar()->findChild<QAbstractItemView*>();
+        ASSERT_NE(days, nullptr);
+        QTest::keyClicks(days, typed.left(1)); // typing starts on the calendar
+        QTest::keyClicks(picker.TypedDate(), typed.mid(1));
+        EXPECT_EQ(picker.TypedDate()->text(), typed);
+        QTest::keyClick(picker.TypedDate(), GetParam().Last);
+        shownAfterEnter = picker.isVisible();
+        if (picker.isVisible()) {
+            QTest::keyClick(picker.TypedDate(), Qt::Key_Escape);
+        }
+    });
+    EXPECT_EQ(picker.Choose(GetParam().Shown), GetParam().Chosen);
+    EXPECT_EQ(shownAfterEnter, !GetParam().Chosen && GetParam().Last != Qt::Key_Escape)
+        << "a text that is no date keeps the calendar open";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DatePickerTyping,
+    ::testing::Values(TypedDateCase{QDate(2025, 9, 20), "2031", Qt::Key_Return, QDate(2031, 9, 20)},
+                      TypedDateCase{QDate(2024, 2, 29), "2025", Qt::Key_Enter, QDate(2025, 2, 28)},
+                      TypedDateCase{QDate(2025, 9, 20), "2027-03-09", Qt::Key_Return,
+                                    QDate(2027, 3, 9)},
+                      TypedDateCase{QDate(2025, 9, 20), "2031", Qt::Key_Escape, std::nullopt},
+                      TypedDateCase{QDate(2025, 9, 20), "20x1", Qt::Key_Return, std::nullopt}));
 
 TEST_F(MainWindowTest, TheAboutPageHidesTheTabsAndMenusUntilOk) {
     Start();

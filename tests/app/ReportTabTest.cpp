@@ -7,7 +7,10 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -84,6 +87,76 @@ TEST_F(ReportTabTest, TheViewButtonsChooseTheModeAndThePage) {
     EXPECT_FALSE(Visible("Panel7"));
 }
 
+// Page Up and Down, Home and End turn the pages of the one-page and zoomed views, from where the
+// view has the keyboard; the all-pages view has no page to turn.
+struct PageKeyCase {
+    const char* ViewButton;
+    Qt::Key Key;
+    int FromPage;
+    int ToPage;
+};
+
+class ReportPageKeys : public ReportTabTest, public ::testing::WithParamInterface<PageKeyCase> {};
+
+TEST_P(ReportPageKeys, TurnThePages) {
+    OpenExampleOnTheReportTab();
+    ReportView* report = window_->Report();
+    Click(GetParam().ViewButton);
+    for (int page = 1; page < GetParam().FromPage; ++page) {
+        Click("BitBtn3");
+    }
+    ASSERT_EQ(report->Page(), GetParam().FromPage);
+    QTest::keyClick(report->PaintBox(), GetParam().Key);
+    EXPECT_EQ(report->Page(), GetParam().ToPage);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ReportPageKeys,
+                         ::testing::Values(PageKeyCase{"BitBtn1", Qt::Key_PageDown, 1, 2},
+                                           PageKeyCase{"BitBtn1", Qt::Key_PageUp, 3, 2},
+                                           PageKeyCase{"BitBtn1", Qt::Key_PageUp, 1, 1},
+                                           PageKeyCase{"BitBtn1", Qt::Key_End, 2, 4},
+                                           PageKeyCase{"BitBtn1", Qt::Key_Home, 3, 1},
+                                           PageKeyCase{"BitBtn5", Qt::Key_PageDown, 2, 3},
+                                           PageKeyCase{"BitBtn5", Qt::Key_PageDown, 4, 4},
+                                           PageKeyCase{"BitBtn5", Qt::Key_Home, 4, 1},
+                                           PageKeyCase{"BitBtn6", Qt::Key_PageDown, 1, 1}));
+
+TEST_F(ReportTabTest, TheWheelAndTheArrowsScrollTheZoomedPage) {
+    OpenExampleOnTheReportTab();
+    ReportView* report = window_->Report();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    Tabs()->setCurrentIndex(0);
+    Tabs()->setCurrentIndex(kReportTab);
+    EXPECT_TRUE(report->PaintBox()->hasFocus()) << "shown with its tab, the view has the keys";
+    Click("BitBtn5");
+    Shown();
+    auto* vertical = Find<QScrollBar>("ScrollBar1");
+    auto* horizontal = Find<QScrollBar>("ScrollBar2");
+    ASSERT_EQ(vertical->value(), 0);
+    QTest::keyClick(report->PaintBox(), Qt::Key_Down);
+    const int oneStep = vertical->value();
+    EXPECT_GT(oneStep, 0);
+    QTest::keyClick(report->PaintBox(), Qt::Key_Right);
+    EXPECT_GT(horizontal->value(), 0);
+
+    const QPointF centre = QRectF(report->PaintBox()->rect()).center();
+    QWheelEvent down(centre, report->PaintBox()->mapToGlobal(centre), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(report->PaintBox(), &down);
+    EXPECT_GT(vertical->value(), oneStep);
+    QTest::keyClick(report->PaintBox(), Qt::Key_PageDown);
+    EXPECT_EQ(report->Page(), 2);
+    EXPECT_EQ(vertical->value(), 0) << "the next page shows from its top";
+
+    // In the one-page view the wheel turns the pages.
+    Click("BitBtn1");
+    QWheelEvent next(centre, report->PaintBox()->mapToGlobal(centre), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(report->PaintBox(), &next);
+    EXPECT_EQ(report->Page(), 3);
+}
+
 TEST_F(ReportTabTest, NoSelectedTestSaysSoInRed) {
     OpenExampleOnTheReportTab();
     for (int test = 1; test <= kTestCount; ++test) {
@@ -151,6 +224,36 @@ TEST_F(ReportTabTest, TheHiddenTestPrintsSendOneNoisePageEach) {
         EXPECT_GT(bytes.count("/Image"), 50) << command; // one image per band
     }
     EXPECT_TRUE(prompter_.Messages.isEmpty());
+}
+
+// Notes, with each message, whether the report's progress box was still on the screen.
+class ProgressWatchingPrompter : public test::ScriptedPrompter {
+public:
+    void Inform(const QString& message) override {
+        ScriptedPrompter::Inform(message);
+        const auto* progress =
+            Window->findChild<QProgressDialog*>(QStringLiteral("ReportProgress"));
+        ProgressShown.append(progress && progress->isVisible());
+    }
+    QWidget* Window = nullptr;
+    QList<bool> ProgressShown;
+};
+
+TEST(ReportProgress, TheProgressBoxClosesBeforeTheResultIsTold) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Plant.qrx"));
+    QFile::copy(QStringLiteral(QUENRA_EXAMPLES_DIR "/Plant.qrx"), path);
+    ProgressWatchingPrompter prompter;
+    test::RecordingShell shell;
+    MainWindow window(prompter, shell, folder.path(), path);
+    prompter.Window = &window;
+    window.show();
+    window.findChild<QTabBar*>(QStringLiteral("TabControl1"))->setCurrentIndex(kReportTab);
+    window.Report()->SetProgressDelayMs(0);
+    window.findChild<QAction*>(QStringLiteral("Capture1"))->trigger();
+    ASSERT_FALSE(prompter.Messages.isEmpty());
+    EXPECT_TRUE(prompter.Messages.last().startsWith(QStringLiteral("Captured files: ")));
+    EXPECT_EQ(prompter.ProgressShown, QList<bool>(prompter.Messages.size(), false));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "hydraulics/NumberText.h"
 
 #include "QStringPrinter.h"
+#include "support/NumberTexts.h"
 
 #include <QLocale>
 
@@ -120,6 +121,20 @@ TEST(NumberText, IgnoresHostLocale) {
     QLocale::setDefault(previousQt);
     std::setlocale(LC_ALL, previousC.c_str());
 }
+
+class ReadsAsNumberTest : public ::testing::TestWithParam<test::NumberTextCase> {};
+
+// A blank box and every number the reader accepts are numbers; text that reads as 0 only
+// because it is none is not.
+TEST_P(ReadsAsNumberTest, TellsNumbersFromTextThatReadsAsZero) {
+    EXPECT_EQ(ReadsAsNumber(GetParam().Text), GetParam().IsNumber);
+    if (!GetParam().IsNumber) {
+        EXPECT_EQ(ParseNumber(GetParam().Text), 0.0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ReadsAsNumberTest,
+                         ::testing::ValuesIn(test::NumberTextCases().toVector()));
 
 } // namespace
 } // namespace quenra

@@ -67,5 +67,29 @@ TEST_F(SupplyDerivedValuesTest, OtherTestsAndBadIndexesUntouched) {
     EXPECT_EQ(project, before);
 }
 
+struct OutletsCase {
+    const char* Outlets;
+    const char* Flow;
+};
+
+class OutletsFlowedTest : public SupplyDerivedValuesTest,
+                          public ::testing::WithParamInterface<OutletsCase> {};
+
+// Two 2.5 in outlets at 30 psi with coefficient 0.9: 918.09 gpm each, 1836 together.
+TEST_P(OutletsFlowedTest, ResidualFlowCountsEveryOutletFlowed) {
+    SetOutlet("2.5", "0.9", "30");
+    project.OutletsFlowed[3] = QString::fromLatin1(GetParam().Outlets);
+    project.SupplyCalcFlow[3] = true;
+    UpdateSupplyDerivedValues(project, 3, true);
+    EXPECT_EQ(project.SupplyResidualFlow[3], QString::fromLatin1(GetParam().Flow));
+}
+
+INSTANTIATE_TEST_SUITE_P(Outlets, OutletsFlowedTest,
+                         ::testing::Values(OutletsCase{"", "918"}, OutletsCase{"1", "918"},
+                                           OutletsCase{"2", "1836"}, OutletsCase{" 3 ", "2754"},
+                                           OutletsCase{"4", "3672"}, OutletsCase{"5", "918"},
+                                           OutletsCase{"0", "918"}, OutletsCase{"2.5", "918"},
+                                           OutletsCase{"two", "918"}));
+
 } // namespace
 } // namespace quenra

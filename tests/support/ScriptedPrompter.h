@@ -23,8 +23,9 @@ public:
         Filters.append(filter);
         return TakeFileName();
     }
-    std::optional<QString> SaveFileName(const QString& filter, const QString&) override {
+    std::optional<QString> SaveFileName(const QString& filter, const QString& suggested) override {
         Filters.append(filter);
+        SuggestedNames.append(suggested);
         return TakeFileName();
     }
     std::optional<quint32> PickColour(quint32 current) override {
@@ -39,6 +40,7 @@ public:
     QStringList Messages;
     QStringList Questions;
     QStringList Filters;
+    QStringList SuggestedNames; // the names the save dialogs started from
     QList<quint32> ColourRequests;
     QList<QDate> DateRequests;
     std::deque<Answer> Answers;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 
 int main(int argc, char* argv[]) {
@@ -23,6 +24,10 @@ int main(int argc, char* argv[]) {
     quenra::MainWindow window(prompter, shell, QDir::tempPath(), arguments.at(1));
     window.show();
     QApplication::processEvents();
+    // Whether the window opened within the room the screen leaves free.
+    const QRect room = window.screen()->availableGeometry();
+    std::printf("window %dx%d in a screen room of %dx%d (scale %.2f)\n", window.width(),
+                window.height(), room.width(), room.height(), window.devicePixelRatioF());
 
     auto* tabs = window.findChild<QTabBar*>(QStringLiteral("TabControl1"));
     for (int tab = 0; tab < tabs->count(); ++tab) {
