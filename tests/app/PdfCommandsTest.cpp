@@ -266,6 +266,10 @@ struct SaveAsName {
     const char* written;
 };
 
+void PrintTo(const SaveAsName& name, std::ostream* out) {
+    *out << name.chosen;
+}
+
 class PdfSaveAsTest : public PdfCommandsTest, public ::testing::WithParamInterface<SaveAsName> {};
 
 TEST_P(PdfSaveAsTest, KeepsAChosenPdfNameAndAddsTheExtensionOtherwise) {

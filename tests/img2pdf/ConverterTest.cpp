@@ -331,6 +331,10 @@ struct ForeignPdf {
     const char* refusal; // the reason given, empty when pages are added
 };
 
+void PrintTo(const ForeignPdf& pdf, std::ostream* out) {
+    *out << pdf.fixture;
+}
+
 const ForeignPdf kForeignPdfs[] = {
     {"merged-by-pdfunite.pdf", ""},
     {"merged-count-says-4.pdf", "it says it holds 4 page(s) but 3 were found"},

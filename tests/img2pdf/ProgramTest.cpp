@@ -139,6 +139,10 @@ struct UnusableImage {
     const char* reason;
 };
 
+void PrintTo(const UnusableImage& image, std::ostream* out) {
+    *out << image.name;
+}
+
 const UnusableImage kUnusableImages[] = {
     {"FifoInTheFolder", Unusable::Fifo, true, "not a regular file"},
     {"FifoNamed", Unusable::Fifo, false, "not a regular file"},

@@ -279,6 +279,10 @@ struct CompletionCase {
     QString (*reason)(); // in the message; empty when completed
 };
 
+void PrintTo(const CompletionCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 const CompletionCase kCompletionCases[] = {
     {"PathsHoldingTheWordAreNoCompletion",
      R"(echo "Converting 1 image(s) into [/site/x-TickCount/Plant_1.pdf]" > "$log"

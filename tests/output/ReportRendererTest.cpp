@@ -237,6 +237,10 @@ struct CaptureStopCase {
     bool namedBase; // the batch line's OUTBASE, with an earlier run's pages under it
 };
 
+void PrintTo(const CaptureStopCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class ReportCaptureStopTest : public ReportRendererTest,
                               public ::testing::WithParamInterface<CaptureStopCase> {
 protected:
