@@ -35,16 +35,17 @@ bool ReadImage(const QString& path, std::vector<PageImage>* pages, ConversionLog
         log.Error(messages::CannotReadImage(path, file.errorString()));
         return false;
     }
-    if (file.size() > Converter::kMaxImageBytes) {
+    const qint64 size = file.size();
+    if (size > Converter::kMaxImageBytes) {
         log.Error(
             messages::CannotReadImage(path, messages::ImageTooLarge(Converter::kMaxImageBytes)));
         return false;
     }
-    // One byte past the limit tells a file that grew while it was read.
-    const QByteArray jpeg = file.read(Converter::kMaxImageBytes + 1);
-    if (jpeg.size() > Converter::kMaxImageBytes) {
-        log.Error(
-            messages::CannotReadImage(path, messages::ImageTooLarge(Converter::kMaxImageBytes)));
+    // One byte past the size tells a file that grows while it is read; only the room the file
+    // needs is taken.
+    const QByteArray jpeg = file.read(size + 1);
+    if (jpeg.size() > size) {
+        log.Error(messages::CannotReadImage(path, messages::GrewWhileRead()));
         return false;
     }
     if (file.error() != QFileDevice::NoError) {

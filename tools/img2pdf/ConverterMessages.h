@@ -60,6 +60,9 @@ inline QString ImageTooLarge(qint64 limit) {
     return QStringLiteral("larger than %1 MiB, the most an image may have")
         .arg(QString::number(limit >> 20));
 }
+inline QString GrewWhileRead() {
+    return QStringLiteral("the file grew while it was read");
+}
 inline QString NotAJpeg(const QString& reason) {
     return QStringLiteral("not a JPEG image (%1)").arg(reason);
 }
