@@ -15,7 +15,7 @@ const QString kErrorPrefix = QStringLiteral("Error: ");
 // "TickCount 42 ms: 3 page(s) added, 5 page(s) in [path]"
 const QRegularExpression& CompletionCounts() {
     static const QRegularExpression counts(
-        QStringLiteral(R"(^TickCount \d+ ms: (\d+) page\(s\) added, (\d+) page\(s\) in )"));
+        QStringLiteral(R"(^TickCount \d+ ms: (\d+) page\(s\) added, \d+ page\(s\) in )"));
     return counts;
 }
 
@@ -52,7 +52,6 @@ ConverterLogState ReadConverterLog(const QString& path) {
         const QRegularExpressionMatch counts = CompletionCounts().match(lastLine);
         if (counts.hasMatch()) {
             state.AddedPages = Count(counts.captured(1));
-            state.TotalPages = Count(counts.captured(2));
         }
     } else if (lastLine.startsWith(kFailedPrefix)) {
         state.Failed = true;

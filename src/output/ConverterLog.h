@@ -17,7 +17,6 @@ struct ConverterLogState {
     bool Failed = false;
     QString Reason;                // a failed run's error lines, else its Failed line
     std::optional<int> AddedPages; // from the completion line
-    std::optional<int> TotalPages;
 };
 
 // Reads the log as it stands. A log that cannot be opened counts as not there yet.

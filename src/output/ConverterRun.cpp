@@ -141,6 +141,7 @@ ConverterResult ConverterRun::Run(const ConverterRequest& request,
     const ConverterJob job{request.Mode,        request.PageImageHeight, request.ProjectFileName,
                            request.ImageFolder, request.LogFile,         output,
                            request.Description};
+    result.ParameterText = ConverterParameterText(job);
     // The converter's last line is read once it has ended, and checked against the file.
     auto completedOrFailed = [&](QProcess& process) {
         LetFinish(process, limits_.ExitGraceMs);
@@ -154,7 +155,6 @@ ConverterResult ConverterRun::Run(const ConverterRequest& request,
         }
         return finish(ConverterOutcome::Completed, QString());
     };
-    result.ParameterText = ConverterParameterText(job);
 
     QProcess process;
     process.setProgram(program_);
