@@ -3,7 +3,9 @@
 #include "output/PdfFolder.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <atomic>
@@ -22,6 +24,26 @@ QString RunName(int number) {
         .arg(QString::number(QCoreApplication::applicationPid()), QString::number(number));
 }
 
+// A run lasts minutes at most (its waits are bounded); the folder or log of one that is a day
+// old was left by a process that was killed or lost its power, and nothing else removes it.
+constexpr qint64 kLeftBehindAfterSeconds = 24 * 60 * 60;
+
+void RemoveLeftBehindRuns(const QDir& pdfFolder) {
+    const QDateTime dayAgo = QDateTime::currentDateTimeUtc().addSecs(-kLeftBehindAfterSeconds);
+    const QFileInfoList entries = pdfFolder.entryInfoList(
+        {QStringLiteral("run-*")}, QDir::Dirs | QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        if (entry.lastModified().toUTC() >= dayAgo) {
+            continue;
+        }
+        if (entry.isDir() && !entry.isSymLink()) {
+            QDir(entry.filePath()).removeRecursively();
+        } else if (entry.fileName().endsWith(QStringLiteral(".log"))) {
+            QFile::remove(entry.filePath());
+        }
+    }
+}
+
 } // namespace
 
 PdfRunFolder::PdfRunFolder(const QString& programFolder) {
@@ -30,6 +52,7 @@ PdfRunFolder::PdfRunFolder(const QString& programFolder) {
     if (!QDir().mkpath(pdfFolder.path())) {
         return;
     }
+    RemoveLeftBehindRuns(pdfFolder);
     for (int attempt = 0; attempt < kMostAttempts; ++attempt) {
         const QString name = RunName(++runNumber);
         const QString folder = pdfFolder.filePath(name);

@@ -9,7 +9,8 @@ namespace quenra {
 // the converter's log beside it, "PDF/run-<process>-<n>/" and "PDF/run-<process>-<n>.log".
 // Two windows, a window and a batch job, or two batch jobs of one installation each get their
 // own, so that neither clears nor converts the other's pages. Both are removed when the run
-// ends, whether it completed, failed, timed out or was cancelled.
+// ends, whether it completed, failed, timed out or was cancelled; those of a run whose process
+// was killed are removed by a later run once they are a day old.
 class PdfRunFolder {
 public:
     // Makes the folder (and the PDF folder when missing) for the first n whose folder and log

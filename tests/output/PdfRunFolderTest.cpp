@@ -14,6 +14,8 @@
 
 #include <memory>
 
+#include <sys/time.h>
+
 namespace quenra {
 namespace {
 
@@ -80,6 +82,41 @@ TEST_F(PdfRunFolderTest, NamesLeftByAnEarlierProcessArePassedOver) {
     EXPECT_EQ(NumberOf(run), next + 2);
     EXPECT_TRUE(QFileInfo(QDir(PdfFolder()).filePath(NameOf(next))).isDir());
     EXPECT_TRUE(staleLog.exists());
+}
+
+// A process killed during a run leaves its folder and log; a later run removes them once they
+// are a day old, and leaves alone what other runs are working in and what is not a run's.
+TEST_F(PdfRunFolderTest, RunsLeftBehindADayAgoAreRemoved) {
+    const QDir pdf(PdfFolder());
+    ASSERT_TRUE(QDir().mkpath(pdf.path()));
+    const auto make = [&](const QString& name, bool folder, int hoursAgo) {
+        const QString path = pdf.filePath(name);
+        if (folder) {
+            ASSERT_TRUE(pdf.mkdir(name));
+            QFile page(QDir(path).filePath(QStringLiteral("Report1.jpg")));
+            ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+        } else {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        const timeval when[2] = {{time(nullptr) - hoursAgo * 3600, 0},
+                                 {time(nullptr) - hoursAgo * 3600, 0}};
+        ASSERT_EQ(::utimes(QFile::encodeName(path).constData(), when), 0);
+    };
+    make(QStringLiteral("run-1-1"), true, 30);
+    make(QStringLiteral("run-1-1.log"), false, 30);
+    make(QStringLiteral("run-2-1"), true, 1);
+    make(QStringLiteral("run-2-1.log"), false, 1);
+    make(QStringLiteral("notes.txt"), false, 30);
+
+    const PdfRunFolder run(program_.path());
+    ASSERT_TRUE(run.Ready());
+    QStringList expected = {QStringLiteral("notes.txt"), QStringLiteral("run-2-1"),
+                            QStringLiteral("run-2-1.log"), QFileInfo(run.ImageFolder()).fileName()};
+    expected.sort();
+    QStringList entries = Entries();
+    entries.sort();
+    EXPECT_EQ(entries, expected);
 }
 
 TEST_F(PdfRunFolderTest, AProgramFolderThatTakesNoFolderIsNotReady) {
