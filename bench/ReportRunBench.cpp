@@ -9,6 +9,7 @@
 #include "model/ResetToDefaults.h"
 #include "output/ConverterRun.h"
 #include "output/JpegWriter.h"
+#include "output/PdfRunFolder.h"
 #include "output/ReportRenderer.h"
 #include "platform/Prompter.h"
 
@@ -58,7 +59,8 @@ void BM_PdfFiveTests(benchmark::State& state) {
     QTemporaryDir folder;
     const QString pdf = QDir(folder.path()).filePath(QStringLiteral("five.pdf"));
     for (auto _ : state) {
-        const auto images = WriteReportPdfImages(project, folder.path(), prompter);
+        const PdfRunFolder run(folder.path());
+        const auto images = WriteReportPdfImages(project, run.ImageFolder(), prompter);
         if (!images) {
             state.SkipWithError("no page images");
             return;
@@ -67,6 +69,7 @@ void BM_PdfFiveTests(benchmark::State& state) {
         request.CurrentPdfFile = pdf;
         request.ProjectFileName = project.ProjectFileName;
         request.ProgramFolder = folder.path();
+        request.UseRunFolder(run);
         request.PageImageHeight = images->PageImageHeight;
         request.PageCount = static_cast<int>(images->Files.size());
         if (!ConverterRun().Run(request).Completed()) {

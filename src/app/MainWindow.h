@@ -103,8 +103,9 @@ public:
 
     // Renders the graph page for a target (graph_target) as the Graph tab shows it: its paint
     // box's size, the test type chosen, "Use Test Date Instead of Number". Nothing while a
-    // rendering is running.
-    std::optional<GraphRendering> RenderGraph(int target, QSize printerPage = QSize());
+    // rendering is running. The PDF target writes its page image into pdfImageFolder.
+    std::optional<GraphRendering> RenderGraph(int target, QSize printerPage = QSize(),
+                                              const QString& pdfImageFolder = QString());
     GraphPaintBox* GraphBox() const { return graphBox_; }
     ReportView* Report() const { return report_; }
     PdfCommands* Pdf() const { return pdf_; }

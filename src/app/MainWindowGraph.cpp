@@ -26,11 +26,13 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
 
 } // namespace
 
-std::optional<GraphRendering> MainWindow::RenderGraph(int target, QSize printerPage) {
+std::optional<GraphRendering> MainWindow::RenderGraph(int target, QSize printerPage,
+                                                      const QString& pdfImageFolder) {
     GraphRenderContext context;
     context.ScreenBox = graphBox_->size();
     context.PrinterPage = printerPage;
     context.ProgramFolder = programFolder_;
+    context.PdfImageFolder = pdfImageFolder;
     context.TestTypeText =
         project_.IsHydrantTest ? window_texts::kHydrantTab : window_texts::kFirePumpTab;
     context.Request.LoadingProject = loading_;
@@ -118,14 +120,17 @@ void MainWindow::PrintTestPage(int kind) {
 void MainWindow::ConnectPdfCommands() {
     PdfWindowHooks hooks;
     hooks.CurrentPage = [this] { return CurrentPage(); };
-    hooks.WriteGraphImages = [this]() -> std::optional<PdfPageImages> {
-        const std::optional<GraphRendering> rendering = RenderGraph(graph_target::Pdf);
+    hooks.WriteGraphImages = [this](const QString& folder) -> std::optional<PdfPageImages> {
+        const std::optional<GraphRendering> rendering =
+            RenderGraph(graph_target::Pdf, QSize(), folder);
         if (!rendering || rendering->WrittenFile.isEmpty()) {
             return std::nullopt;
         }
         return PdfPageImages{{rendering->WrittenFile}, rendering->PageImageSide};
     };
-    hooks.WriteReportImages = [this] { return report_->WritePdfImages(); };
+    hooks.WriteReportImages = [this](const QString& folder) {
+        return report_->WritePdfImages(folder);
+    };
     hooks.RepaintScreen = [this] {
         graphBox_->update();
         report_->PaintBox()->update();

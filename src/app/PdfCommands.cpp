@@ -7,13 +7,14 @@
 #include "model/ProjectData.h"
 #include "output/PdfFileChoice.h"
 #include "output/PdfFilePreparation.h"
+#include "output/PdfMessages.h"
+#include "output/PdfRunFolder.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QWidget>
@@ -32,6 +33,15 @@ constexpr int kProgressDelayMs = 500;
 
 void ExecAtPosition(QMenu& menu, const QPoint& position) {
     menu.exec(position);
+}
+
+// The name a PDF is written under: a chosen name that ends in ".pdf", in any case, is kept as
+// chosen ("Plant.PDF" and "Plant.pdf" are two files where cases count); any other gets ".pdf".
+QString WithPdfExtension(const QString& chosen) {
+    if (chosen.endsWith(pdf_command_texts::kDefaultExtension, Qt::CaseInsensitive)) {
+        return chosen;
+    }
+    return chosen + pdf_command_texts::kDefaultExtension;
 }
 
 QAction* AddItem(QMenu* menu, const char* name, const QString& text) {
@@ -101,10 +111,7 @@ void PdfCommands::PdfSaveAs() {
     if (!chosen || chosen->isEmpty()) {
         return;
     }
-    QString path = *chosen;
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += pdf_command_texts::kDefaultExtension;
-    }
+    const QString path = WithPdfExtension(*chosen);
     SetCurrentPdfFile(path);
     if (QFile::exists(path)) {
         ChooseForExistingFile();
@@ -174,17 +181,18 @@ void PdfCommands::AppendToFile() {
     AddPages(PdfMode::Append);
 }
 
-std::optional<PdfPageImages> PdfCommands::WritePageImages(int page) {
+std::optional<PdfPageImages> PdfCommands::WritePageImages(int page, const QString& imageFolder) {
     const auto& write = page == page::Graph ? hooks_.WriteGraphImages : hooks_.WriteReportImages;
-    return write ? write() : std::nullopt;
+    return write ? write(imageFolder) : std::nullopt;
 }
 
-ConverterResult PdfCommands::Convert(const PdfPageImages& images) {
+ConverterResult PdfCommands::Convert(const PdfPageImages& images, const PdfRunFolder& run) {
     ConverterRequest request;
     request.Mode = mode_;
     request.CurrentPdfFile = currentPdfFile_;
     request.ProjectFileName = project_.ProjectFileName;
     request.ProgramFolder = programFolder_;
+    request.UseRunFolder(run);
     request.PageImageHeight = images.PageImageHeight;
     request.PageCount = static_cast<int>(images.Files.size());
     request.Description = kProductLabel + kVersionLabel;
@@ -211,17 +219,26 @@ void PdfCommands::StartPdfOutput() {
     if (!OnOutputTab()) {
         return;
     }
-    converting_ = true;
-    const int page = hooks_.CurrentPage();
-    const std::optional<PdfPageImages> images = WritePageImages(page);
     std::optional<ConverterResult> result;
-    if (images && !images->Files.isEmpty()) {
-        result = Convert(*images);
+    {
+        // This run's pages and log, apart from those of any other window or batch job; gone
+        // when the run ends, however it ends.
+        const PdfRunFolder run(programFolder_);
+        if (!run.Ready()) {
+            prompter_.Inform(pdf_messages::CannotMakeRunFolder(run.Attempted()));
+            return;
+        }
+        converting_ = true;
+        const std::optional<PdfPageImages> images =
+            WritePageImages(hooks_.CurrentPage(), run.ImageFolder());
+        if (images && !images->Files.isEmpty()) {
+            result = Convert(*images, run);
+        }
+        if (hooks_.RepaintScreen) {
+            hooks_.RepaintScreen();
+        }
+        converting_ = false;
     }
-    if (hooks_.RepaintScreen) {
-        hooks_.RepaintScreen();
-    }
-    converting_ = false;
     if (!result) {
         return; // nothing to convert; the page says why
     }

@@ -16,6 +16,7 @@ class QWidget;
 
 namespace quenra {
 
+class PdfRunFolder;
 class Prompter;
 class Shell;
 struct ProjectData;
@@ -23,10 +24,10 @@ struct ProjectData;
 // What the PDF commands need of the main window.
 struct PdfWindowHooks {
     std::function<int()> CurrentPage; // the selected tab as a page number
-    // Write the page images of the Graph or the Report tab into the PDF image folder; nothing
+    // Write the page images of the Graph or the Report tab into the run's image folder; nothing
     // when there is nothing to write (no test selected, a rendering already running).
-    std::function<std::optional<PdfPageImages>()> WriteGraphImages;
-    std::function<std::optional<PdfPageImages>()> WriteReportImages;
+    std::function<std::optional<PdfPageImages>(const QString& imageFolder)> WriteGraphImages;
+    std::function<std::optional<PdfPageImages>(const QString& imageFolder)> WriteReportImages;
     std::function<void()> RepaintScreen;
 };
 
@@ -80,8 +81,8 @@ private:
     void Overwrite();
     void AddPages(PdfMode mode);
     void BuildPopupMenu();
-    std::optional<PdfPageImages> WritePageImages(int page);
-    ConverterResult Convert(const PdfPageImages& images);
+    std::optional<PdfPageImages> WritePageImages(int page, const QString& imageFolder);
+    ConverterResult Convert(const PdfPageImages& images, const PdfRunFolder& run);
 
     ProjectData& project_;
     Prompter& prompter_;

@@ -6,7 +6,7 @@
 namespace quenra::pdf_command_texts {
 
 inline const QString kSaveFilter = QStringLiteral("PDF Files|*.PDF");
-inline const QString kDefaultExtension = QStringLiteral(".PDF");
+inline const QString kDefaultExtension = QStringLiteral(".pdf");
 
 inline const QString kOverwriteFile = QStringLiteral("Overwrite File");
 inline const QString kInsertInFile = QStringLiteral("Insert in File");

@@ -375,7 +375,8 @@ void ReportView::UpdateScrollBars(const ReportRun& run) {
     set(horizontal_, box_->width(), run.Display.Page.width());
 }
 
-std::optional<ReportRun> ReportView::RunOutput(int mode, const ReportViewOptions& extra) {
+std::optional<ReportRun> ReportView::RunOutput(int mode, const ReportViewOptions& extra,
+                                               const QString& pdfImageFolder) {
     Refresh(); // the layout the screen shows is the one written
     ReportViewOptions options = Options(mode);
     options.PrintPage = extra.PrintPage;
@@ -399,7 +400,7 @@ std::optional<ReportRun> ReportView::RunOutput(int mode, const ReportViewOptions
         progress.hide();
     });
     ReportPlaces places;
-    places.ProgramFolder = programFolder_;
+    places.PdfImageFolder = pdfImageFolder;
     places.CaptureFolder = CaptureFolder(project_, programFolder_);
     std::optional<ReportRun> run = renderer_.Run(project_, Verdicts(), options, places, prompter);
     progress.reset();
@@ -439,8 +440,9 @@ void ReportView::Print(QPrinter& printer) {
     }
 }
 
-std::optional<PdfPageImages> ReportView::WritePdfImages() {
-    const std::optional<ReportRun> run = RunOutput(report_mode::PdfImages, ReportViewOptions());
+std::optional<PdfPageImages> ReportView::WritePdfImages(const QString& imageFolder) {
+    const std::optional<ReportRun> run =
+        RunOutput(report_mode::PdfImages, ReportViewOptions(), imageFolder);
     if (!run || run->Failed || run->NoTests || run->WrittenFiles.isEmpty()) {
         return std::nullopt;
     }

@@ -62,8 +62,8 @@ public:
     void Capture();
     // Print on the Report tab onto a printer the print dialog set up.
     void Print(QPrinter& printer);
-    // The page images of a PDF file in the PDF folder.
-    std::optional<PdfPageImages> WritePdfImages();
+    // The page images of a PDF file in the PDF run's folder.
+    std::optional<PdfPageImages> WritePdfImages(const QString& imageFolder);
 
     // Composes the report's first page and shows nothing: a check that the report can be made.
     void ComposeFirstPage();
@@ -87,7 +87,8 @@ private:
     void StepPage(int step);
     void Scrolled(int action);
     void UpdateScrollBars(const ReportRun& run);
-    std::optional<ReportRun> RunOutput(int mode, const ReportViewOptions& extra);
+    std::optional<ReportRun> RunOutput(int mode, const ReportViewOptions& extra,
+                                       const QString& pdfImageFolder = QString());
     ReportViewOptions Options(int mode) const;
     QByteArray CacheKey() const;
     DemandVerdictSource Verdicts();

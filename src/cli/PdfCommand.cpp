@@ -5,6 +5,8 @@
 #include "model/ProjectData.h"
 #include "output/ConverterRun.h"
 #include "output/PdfFilePreparation.h"
+#include "output/PdfMessages.h"
+#include "output/PdfRunFolder.h"
 #include "output/ReportRenderer.h"
 #include "platform/Prompter.h"
 
@@ -30,8 +32,14 @@ int WritePdf(const QString& path, const QString& output, Prompter& prompter) {
         return 1;
     }
     const QString programFolder = ProgramFolder();
+    // Pages and log of this run alone: other runs of this installation may work beside it.
+    const PdfRunFolder run(programFolder);
+    if (!run.Ready()) {
+        prompter.Inform(pdf_messages::CannotMakeRunFolder(run.Attempted()));
+        return 1;
+    }
     const std::optional<PdfPageImages> images =
-        WriteReportPdfImages(project, programFolder, prompter);
+        WriteReportPdfImages(project, run.ImageFolder(), prompter);
     if (!images) {
         const ReportOutputLists lists =
             MakeReportOutputLists(project, QDateTime::currentDateTime());
@@ -45,6 +53,7 @@ int WritePdf(const QString& path, const QString& output, Prompter& prompter) {
     request.CurrentPdfFile = target;
     request.ProjectFileName = project.ProjectFileName;
     request.ProgramFolder = programFolder;
+    request.UseRunFolder(run);
     request.PageImageHeight = images->PageImageHeight;
     request.PageCount = static_cast<int>(images->Files.size());
     const ConverterResult result = ConverterRun().Run(request);

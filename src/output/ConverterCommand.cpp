@@ -1,7 +1,6 @@
 #include "output/ConverterCommand.h"
 
 #include "output/PdfFileChoice.h"
-#include "output/PdfFolder.h"
 #include "output/PdfMessages.h"
 
 #include <QDir>
@@ -36,12 +35,8 @@ QString ConverterProgramPath(const QString& executableFolder) {
     return QDir(executableFolder).filePath(kConverterProgramName);
 }
 
-QString ConverterLogPath(const QString& programFolder) {
-    return QDir(programFolder).filePath(kConverterLogName);
-}
-
-QString ConverterImagePattern(const QString& programFolder) {
-    return QDir(PdfImageFolder(programFolder)).filePath(QStringLiteral("*.*"));
+QString ConverterImagePattern(const QString& imageFolder) {
+    return QDir(imageFolder).filePath(QStringLiteral("*.*"));
 }
 
 int PixelsPerInch(int pageImageHeight) {
@@ -57,8 +52,8 @@ QStringList ConverterArguments(const ConverterJob& job) {
     arguments << QStringLiteral("-r") << QString::number(PixelsPerInch(job.PageImageHeight))
               << QStringLiteral("-u") << pdf_messages::kAuthor << QStringLiteral("-d")
               << job.Description << QStringLiteral("-t") << PdfTitle(job.ProjectFileName)
-              << QStringLiteral("-l") << ConverterLogPath(job.ProgramFolder) << QStringLiteral("-o")
-              << job.OutputFile << ConverterImagePattern(job.ProgramFolder);
+              << QStringLiteral("-l") << job.LogFile << QStringLiteral("-o") << job.OutputFile
+              << ConverterImagePattern(job.ImageFolder);
     return arguments;
 }
 
@@ -72,9 +67,9 @@ QString ConverterParameterText(const ConverterJob& job) {
     text += QStringLiteral(" -u ") + Quoted(pdf_messages::kAuthor);
     text += QStringLiteral(" -d ") + Quoted(job.Description);
     text += QStringLiteral(" -t ") + Quoted(PdfTitle(job.ProjectFileName));
-    text += QStringLiteral(" -l ") + Quoted(ConverterLogPath(job.ProgramFolder));
+    text += QStringLiteral(" -l ") + Quoted(job.LogFile);
     text += QStringLiteral(" -o ") + Quoted(job.OutputFile) + QStringLiteral(" ");
-    text += QStringLiteral(" ") + Quoted(ConverterImagePattern(job.ProgramFolder));
+    text += QStringLiteral(" ") + Quoted(ConverterImagePattern(job.ImageFolder));
     return text;
 }
 

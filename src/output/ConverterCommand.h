@@ -14,9 +14,6 @@ inline const QString kConverterProgramName = QStringLiteral("Img2PDF.exe");
 inline const QString kConverterProgramName = QStringLiteral("Img2PDF");
 #endif
 
-// The converter's log in the program folder; its "TickCount" line tells completion.
-inline const QString kConverterLogName = QStringLiteral("log.txt");
-
 // The page images are written for a letter page 11 inches high.
 inline constexpr double kPageHeightInches = 11.0;
 
@@ -25,7 +22,8 @@ struct ConverterJob {
     PdfMode Mode = PdfMode::Overwrite;
     int PageImageHeight = 0; // pixels; the images' density follows from it
     QString ProjectFileName; // full path or "untitled": the document title
-    QString ProgramFolder;   // holds the PDF image folder and the log
+    QString ImageFolder;     // the run's page images, every file in it
+    QString LogFile;         // the run's converter log
     QString OutputFile;      // the PDF to make, replace or extend
     QString Description;     // the product and version, recorded in the PDF
 };
@@ -33,10 +31,8 @@ struct ConverterJob {
 // The converter beside the program in `executableFolder`.
 QString ConverterProgramPath(const QString& executableFolder);
 
-QString ConverterLogPath(const QString& programFolder);
-
-// Every page image the run left: the PDF image folder with the pattern *.*.
-QString ConverterImagePattern(const QString& programFolder);
+// Every page image of the run: its image folder with the pattern *.*.
+QString ConverterImagePattern(const QString& imageFolder);
 
 // Pixels per inch of an 11-inch page image of that height.
 int PixelsPerInch(int pageImageHeight);

@@ -3,11 +3,12 @@
 #include "output/ConverterCommand.h"
 #include "output/ConverterLog.h"
 #include "output/PdfFileChoice.h"
-#include "output/PdfFolder.h"
+#include "output/PdfRunFolder.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <algorithm>
@@ -65,7 +66,32 @@ QString EndReason(QProcess& process, const ConverterLogState& log) {
     return said.isEmpty() ? reason : reason + QStringLiteral(" (") + said + QStringLiteral(")");
 }
 
+// Why a run whose log reports completion is not complete after all, or nothing when it is.
+std::optional<QString> WhyNotComplete(const ConverterLogState& log, const QString& output,
+                                      const ConverterRequest& request) {
+    if (!log.AddedPages) {
+        return pdf_messages::NoPageCount();
+    }
+    const QFileInfo file(output);
+    if (!file.isFile()) {
+        return pdf_messages::NotThereAfterCompletion();
+    }
+    if (request.RunStart.isValid() && file.lastModified() < request.RunStart) {
+        return pdf_messages::OlderThanRun();
+    }
+    if (*log.AddedPages != request.PageCount) {
+        return pdf_messages::OtherPageCount(*log.AddedPages, request.PageCount);
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+void ConverterRequest::UseRunFolder(const PdfRunFolder& run) {
+    ImageFolder = run.ImageFolder();
+    LogFile = run.LogFile();
+    RunStart = run.Started();
+}
 
 int ConverterLimits::CompletionMs(int pageCount) const {
     return CompletionBaseMs + CompletionPerPageMs * std::max(1, pageCount);
@@ -80,12 +106,11 @@ ConverterRun::ConverterRun(QString converterProgram, ConverterLimits limits)
 ConverterResult ConverterRun::Run(const ConverterRequest& request,
                                   const ConverterProgress& progress) const {
     ConverterResult result;
-    result.LogFile = ConverterLogPath(request.ProgramFolder);
+    result.LogFile = request.LogFile;
     const QString& log = result.LogFile;
     auto finish = [&](ConverterOutcome outcome, const QString& message) {
         result.Outcome = outcome;
         result.Message = message;
-        ClearFolder(PdfImageFolder(request.ProgramFolder));
         return result;
     };
 
@@ -113,10 +138,23 @@ ConverterResult ConverterRun::Run(const ConverterRequest& request,
     }
     const QString& output = result.OutputFile;
 
-    const ConverterJob job{
-        request.Mode, request.PageImageHeight, request.ProjectFileName, request.ProgramFolder,
-        output,       request.Description};
+    const ConverterJob job{request.Mode,        request.PageImageHeight, request.ProjectFileName,
+                           request.ImageFolder, request.LogFile,         output,
+                           request.Description};
     result.ParameterText = ConverterParameterText(job);
+    // The converter's last line is read once it has ended, and checked against the file.
+    auto completedOrFailed = [&](QProcess& process) {
+        LetFinish(process, limits_.ExitGraceMs);
+        const ConverterLogState state = ReadConverterLog(log);
+        if (!state.Completed) {
+            return finish(ConverterOutcome::Failed,
+                          pdf_messages::ConverterFailed(output, EndReason(process, state)));
+        }
+        if (const std::optional<QString> why = WhyNotComplete(state, output, request)) {
+            return finish(ConverterOutcome::Failed, pdf_messages::ConverterFailed(output, *why));
+        }
+        return finish(ConverterOutcome::Completed, QString());
+    };
 
     QProcess process;
     process.setProgram(program_);
@@ -134,17 +172,16 @@ ConverterResult ConverterRun::Run(const ConverterRequest& request,
     while (!process.waitForStarted(limits_.PollMs)) {
         if (process.state() == QProcess::NotRunning) {
             return finish(ConverterOutcome::NotStarted,
-                          pdf_messages::ConverterNotStarted(program_, process.errorString(), log));
+                          pdf_messages::ConverterNotStarted(program_, process.errorString()));
         }
         if (cancelled(clock.elapsed())) {
             Stop(process, limits_.ExitGraceMs);
-            return finish(ConverterOutcome::Cancelled,
-                          pdf_messages::ConverterCancelled(output, log));
+            return finish(ConverterOutcome::Cancelled, pdf_messages::ConverterCancelled(output));
         }
         if (clock.elapsed() >= limits_.StartMs) {
             Stop(process, limits_.ExitGraceMs);
             return finish(ConverterOutcome::NotStarted,
-                          pdf_messages::ConverterNotStarted(program_, process.errorString(), log));
+                          pdf_messages::ConverterNotStarted(program_, process.errorString()));
         }
     }
 
@@ -155,14 +192,8 @@ ConverterResult ConverterRun::Run(const ConverterRequest& request,
         }
         const bool ended = process.state() == QProcess::NotRunning;
         const ConverterLogState state = ReadConverterLog(log);
-        if (state.Completed) {
-            LetFinish(process, limits_.ExitGraceMs);
-            return finish(ConverterOutcome::Completed, QString());
-        }
-        if (state.Failed || ended) {
-            LetFinish(process, limits_.ExitGraceMs);
-            return finish(ConverterOutcome::Failed,
-                          pdf_messages::ConverterFailed(output, EndReason(process, state), log));
+        if (state.Completed || state.Failed || ended) {
+            return completedOrFailed(process);
         }
         const qint64 elapsed = clock.elapsed();
         if (!state.Exists && elapsed >= limits_.LogMs) {
@@ -173,16 +204,15 @@ ConverterResult ConverterRun::Run(const ConverterRequest& request,
         if (elapsed >= limit) {
             Stop(process, limits_.ExitGraceMs);
             return finish(ConverterOutcome::TimedOut,
-                          pdf_messages::ConverterTimedOut(output, log, Seconds(limit)));
+                          pdf_messages::ConverterTimedOut(output, Seconds(limit)));
         }
         if (cancelled(elapsed)) {
             Stop(process, limits_.ExitGraceMs);
             // The converter may have put the PDF in place just before it was stopped.
             if (ReadConverterLog(log).Completed) {
-                return finish(ConverterOutcome::Completed, QString());
+                return completedOrFailed(process);
             }
-            return finish(ConverterOutcome::Cancelled,
-                          pdf_messages::ConverterCancelled(output, log));
+            return finish(ConverterOutcome::Cancelled, pdf_messages::ConverterCancelled(output));
         }
     }
 }

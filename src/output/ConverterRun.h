@@ -3,6 +3,7 @@
 #include "output/PdfMessages.h"
 #include "output/PdfMode.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -36,14 +37,22 @@ struct ConverterLimits {
 // painting, the batch line does nothing. Returning false stops the converter (cancelled).
 using ConverterProgress = std::function<bool(int elapsedMs, int limitMs)>;
 
+class PdfRunFolder;
+
 struct ConverterRequest {
     PdfMode Mode = PdfMode::Overwrite;
     QString CurrentPdfFile;  // the output in every mode but New
     QString ProjectFileName; // full path or "untitled"
-    QString ProgramFolder;   // holds the PDF image folder; the log is written there
+    QString ProgramFolder;   // new untitled PDFs are numbered there
+    QString ImageFolder;     // the run's page images (PdfRunFolder)
+    QString LogFile;         // the run's converter log
+    QDateTime RunStart;      // the finished PDF is not older; invalid: not checked
     int PageImageHeight = 0; // pixels of the page images
-    int PageCount = 1;       // images in the PDF image folder; the completion limit grows with it
+    int PageCount = 1;       // images handed over: the pages the converter must add
     QString Description = pdf_messages::kDescription;
+
+    // Takes the image folder, the log and the start from the run's folder.
+    void UseRunFolder(const PdfRunFolder& run);
 };
 
 enum class ConverterOutcome {
@@ -53,7 +62,7 @@ enum class ConverterOutcome {
     NoOutputFile,    // no file was chosen; nothing started
     NotStarted,      // the converter program could not be started
     NoLog,           // it never wrote its log
-    Failed,          // it said so in the log, or ended without completing
+    Failed,          // it said so, ended without completing, or its PDF is not what it said
     TimedOut,        // it never completed
     Cancelled,       // the inspector stopped it
 };
@@ -68,11 +77,13 @@ struct ConverterResult {
     bool Completed() const { return Outcome == ConverterOutcome::Completed; }
 };
 
-// Turns the page images in the PDF image folder into the PDF file: starts the converter with
-// an argument list (no shell), in the program folder, and waits for the completion line of its
-// log with bounded waits. Every end gives its outcome and message; a converter still running
-// then is stopped. The image folder is emptied afterwards. The caller records the output as
-// the current PDF file and opens it.
+// Turns the page images of one run into the PDF file: starts the converter with an argument
+// list (no shell), in the program folder, and waits with bounded waits for the last line of its
+// log to report completion. Completion counts only when the PDF is there, not older than the
+// run, and the converter added as many pages as images were handed over; otherwise the run is
+// not completed, as for any failure. Every end gives its outcome and message; a converter still
+// running then is stopped. The run's folder and log are the caller's (PdfRunFolder), who
+// records the output as the current PDF file and opens it.
 class ConverterRun {
 public:
     // The converter beside the running program.

@@ -9,7 +9,6 @@
 #include "model/ProjectData.h"
 #include "platform/Prompter.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -52,15 +51,16 @@ void SaveCapture(GraphRendering& rendering, const ProjectData& project, Prompter
 
 void SavePdfPage(GraphRendering& rendering, const ProjectData& project, Prompter& prompter,
                  const GraphRenderContext& context) {
-    ClearFolder(PdfImageFolder(context.ProgramFolder));
+    if (context.PdfImageFolder.isEmpty()) {
+        return; // no run to write for
+    }
     rendering.Page = QImage(rendering.Size.Page, QImage::Format_RGB32);
     rendering.Page.fill(ToQColor(project.TitleBackgroundColor));
     {
         QPainter painter(&rendering.Page);
         painter.drawImage(rendering.Size.Placement.topLeft(), rendering.Graph);
     }
-    const QString path = GraphPdfImagePath(context.ProgramFolder);
-    QDir().mkpath(PdfImageFolder(context.ProgramFolder));
+    const QString path = GraphPdfImagePath(context.PdfImageFolder);
     QString error;
     if (!WriteJpeg(rendering.Page, path, &error)) {
         prompter.Inform(error);

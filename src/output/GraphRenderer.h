@@ -17,12 +17,13 @@ struct ProjectData;
 
 // What a graph rendering needs to know of the place it runs in.
 struct GraphRenderContext {
-    QSize ScreenBox;       // the Graph tab's paint box; also "Actual Size"
-    QSize PrinterPage;     // the printer page in device pixels (printer target only)
-    QString ProgramFolder; // untitled captures and the PDF page image go here
-    QString TestTypeText;  // the "Test Type" choice shown: the capture's name
-    QString CaptureFile;   // when set, a capture is written there instead of the next free name
-    GraphRequest Request;  // the requested test and how dates are read
+    QSize ScreenBox;        // the Graph tab's paint box; also "Actual Size"
+    QSize PrinterPage;      // the printer page in device pixels (printer target only)
+    QString ProgramFolder;  // untitled captures go here
+    QString PdfImageFolder; // PDF: the run's folder the page image is written to
+    QString TestTypeText;   // the "Test Type" choice shown: the capture's name
+    QString CaptureFile;    // when set, a capture is written there instead of the next free name
+    GraphRequest Request;   // the requested test and how dates are read
 };
 
 // One finished rendering.
@@ -44,10 +45,10 @@ QString CaptureFolder(const ProjectData& project, const QString& programFolder);
 
 // Renders the graph page of the project for one target (graph_target). The whole chain runs:
 // evaluated tests, the silent check and its question, the curve rebuild, the drawing. Then
-// capture writes the next free numbered JPEG beside the project and says so; PDF clears the
-// PDF folder and writes the page image there; screen and printer leave the image to the
-// caller. A rendering asked for while one is running (a repaint during the check's question)
-// renders nothing, as does a target without room.
+// capture writes the next free numbered JPEG beside the project and says so; PDF writes the
+// page image into the run's folder; screen and printer leave the image to the caller. A rendering
+// asked for while one is running (a repaint during the check's question) renders nothing, as does a
+// target without room.
 class GraphRenderer {
 public:
     GraphRenderer();

@@ -1,8 +1,8 @@
 #include "output/JpegWriter.h"
 
 #include "output/JpegErrorTrap.h"
+#include "output/PendingJpegFiles.h"
 
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <csetjmp>
@@ -63,10 +63,6 @@ bool Compress(const QImage& image, RowLayout layout, unsigned char** output,
     return true;
 }
 
-QString InPath(const QString& path) {
-    return QStringLiteral("[") + path + QStringLiteral("]");
-}
-
 } // namespace
 
 bool EncodeJpeg(const QImage& image, QByteArray* jpeg, QString* error) {
@@ -104,38 +100,15 @@ bool EncodeJpeg(const QImage& image, QByteArray* jpeg, QString* error) {
 }
 
 bool WriteJpeg(const QImage& image, const QString& path, QString* error) {
-    const auto fail = [&](const QString& reason) {
-        if (error != nullptr) {
-            *error = QStringLiteral("Cannot write the JPEG file %1: %2").arg(InPath(path), reason);
-        }
-        return false;
-    };
-
-    QByteArray jpeg;
+    PendingJpegFiles file;
     QString reason;
-    if (!EncodeJpeg(image, &jpeg, &reason)) {
-        return fail(reason);
+    if (file.Add(image, path, &reason) && file.CommitAll(&reason)) {
+        return true;
     }
-
-    // Unbuffered, so that a short write on a full disk shows in write()'s result here: through
-    // a buffer the loss goes unnoticed and commit() puts a truncated file in place.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return fail(file.errorString());
+    if (error != nullptr) {
+        *error = reason;
     }
-    const qint64 written = file.write(jpeg);
-    if (written != jpeg.size()) {
-        const QString why =
-            written < 0
-                ? file.errorString()
-                : QStringLiteral("only %1 of %2 bytes were written").arg(written).arg(jpeg.size());
-        file.cancelWriting();
-        return fail(why);
-    }
-    if (!file.commit()) {
-        return fail(file.errorString());
-    }
-    return true;
+    return false;
 }
 
 } // namespace quenra

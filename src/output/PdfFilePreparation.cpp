@@ -1,72 +1,39 @@
 #include "output/PdfFilePreparation.h"
 
-#include "output/PdfFileChoice.h"
 #include "output/PdfMessages.h"
 
-#include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
-#include <QThread>
-
-#include <algorithm>
+#include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace quenra {
 
 namespace {
 
-enum class MoveCheck {
-    Passed,
-    AsideNotDeletable, // an earlier aside file is in the way
-    NotMovable,        // the file is locked
-    MoveNotShown,      // the rename reported success but the files never changed places
-    NotReturned,       // the file is stuck under the aside name
-    ReturnNotShown,    // the rename back reported success but never showed
+enum class Replaceable {
+    Yes,
+    Locked,             // the file does not open for writing
+    FolderTakesNoFiles, // the new file could not be written beside it
 };
 
-bool WaitUntil(const std::function<bool()>& condition, const RenameWait& wait) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() >= wait.LimitMs) {
-            return false;
-        }
-        QThread::msleep(static_cast<unsigned long>(std::max(1, wait.PollMs)));
-    }
-    return true;
+// The converter's new file is written where this probe is: a hidden file beside the PDF,
+// removed again at once.
+bool FolderTakesNewFile(const QString& folder) {
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".pdf-check-XXXXXX")));
+    return probe.open();
 }
 
-bool Rename(const RenameWait& wait, const QString& from, const QString& to) {
-    return wait.Rename ? wait.Rename(from, to) : QFile::rename(from, to);
-}
-
-bool MovedFromTo(const QString& from, const QString& to) {
-    return !QFile::exists(from) && QFile::exists(to);
-}
-
-MoveCheck MoveAsideAndBack(const QString& path, const QString& aside, const RenameWait& wait) {
-    if (QFile::exists(aside) && !QFile::remove(aside)) {
-        return MoveCheck::AsideNotDeletable;
+Replaceable CheckReplaceable(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::Append | QIODevice::ExistingOnly)) {
+        return Replaceable::Locked;
     }
-    if (!Rename(wait, path, aside)) {
-        return MoveCheck::NotMovable;
+    file.close();
+    if (!FolderTakesNewFile(QFileInfo(path).absolutePath())) {
+        return Replaceable::FolderTakesNoFiles;
     }
-    if (!WaitUntil([&] { return MovedFromTo(path, aside); }, wait)) {
-        // Whatever half-state the rename left, the file goes back under its own name.
-        if (MovedFromTo(path, aside)) {
-            Rename(wait, aside, path);
-        }
-        return MoveCheck::MoveNotShown;
-    }
-    if (!Rename(wait, aside, path)) {
-        return MoveCheck::NotReturned;
-    }
-    if (!WaitUntil([&] { return MovedFromTo(aside, path); }, wait)) {
-        return MoveCheck::ReturnNotShown;
-    }
-    return MoveCheck::Passed;
-}
-
-int Seconds(const RenameWait& wait) {
-    return (wait.LimitMs + 999) / 1000;
+    return Replaceable::Yes;
 }
 
 PdfPreparation Ready() {
@@ -79,45 +46,32 @@ PdfPreparation NotReady(const QString& message) {
 
 } // namespace
 
-PdfPreparation PrepareOverwrite(const QString& path, const RenameWait& wait) {
+PdfPreparation PrepareOverwrite(const QString& path) {
     if (!QFile::exists(path)) {
         return Ready();
     }
-    const QString aside = ChangeExtension(path, pdf_messages::kAsideExtension);
-    switch (MoveAsideAndBack(path, aside, wait)) {
-    case MoveCheck::Passed:
+    switch (CheckReplaceable(path)) {
+    case Replaceable::Yes:
         return Ready();
-    case MoveCheck::AsideNotDeletable:
-    case MoveCheck::NotMovable:
+    case Replaceable::Locked:
         return NotReady(pdf_messages::CannotReplace(path));
-    case MoveCheck::MoveNotShown:
-        return NotReady(pdf_messages::MoveNeverShowed(path, aside, Seconds(wait)));
-    case MoveCheck::NotReturned:
-        return NotReady(pdf_messages::CannotRenameBackBeforeOverwrite(aside, path));
-    case MoveCheck::ReturnNotShown:
-        return NotReady(pdf_messages::ReturnNeverShowed(aside, path, Seconds(wait)));
+    case Replaceable::FolderTakesNoFiles:
+        return NotReady(pdf_messages::FolderTakesNoNewFile(QFileInfo(path).absolutePath(), path));
     }
     return NotReady(pdf_messages::CannotReplace(path));
 }
 
-PdfPreparation PrepareAppend(const QString& path, const RenameWait& wait) {
+PdfPreparation PrepareAppend(const QString& path) {
     if (!QFile::exists(path)) {
         return NotReady(pdf_messages::NotFound(path));
     }
-    const QString aside = ChangeExtension(path, pdf_messages::kAsideExtension);
-    switch (MoveAsideAndBack(path, aside, wait)) {
-    case MoveCheck::Passed:
+    switch (CheckReplaceable(path)) {
+    case Replaceable::Yes:
         return Ready();
-    case MoveCheck::AsideNotDeletable:
-        return NotReady(pdf_messages::CannotDeleteAside(aside));
-    case MoveCheck::NotMovable:
+    case Replaceable::Locked:
         return NotReady(pdf_messages::CannotAccess(path));
-    case MoveCheck::MoveNotShown:
-        return NotReady(pdf_messages::MoveNeverShowed(path, aside, Seconds(wait)));
-    case MoveCheck::NotReturned:
-        return NotReady(pdf_messages::CannotRenameBack(aside, path));
-    case MoveCheck::ReturnNotShown:
-        return NotReady(pdf_messages::ReturnNeverShowed(aside, path, Seconds(wait)));
+    case Replaceable::FolderTakesNoFiles:
+        return NotReady(pdf_messages::FolderTakesNoNewFile(QFileInfo(path).absolutePath(), path));
     }
     return NotReady(pdf_messages::CannotAccess(path));
 }

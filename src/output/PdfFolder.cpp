@@ -1,7 +1,6 @@
 #include "PdfFolder.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace quenra {
 
@@ -9,23 +8,13 @@ QString PdfImageFolder(const QString& programFolder) {
     return QDir(programFolder).filePath(QStringLiteral("PDF"));
 }
 
-QString GraphPdfImagePath(const QString& programFolder) {
-    return QDir(PdfImageFolder(programFolder)).filePath(QStringLiteral("Graph.jpg"));
+QString GraphPdfImagePath(const QString& imageFolder) {
+    return QDir(imageFolder).filePath(QStringLiteral("Graph.jpg"));
 }
 
-QString ReportPdfImagePath(const QString& programFolder, int page) {
-    return QDir(PdfImageFolder(programFolder))
+QString ReportPdfImagePath(const QString& imageFolder, int page) {
+    return QDir(imageFolder)
         .filePath(QStringLiteral("Report") + QString::number(page) + QStringLiteral(".jpg"));
-}
-
-bool ClearFolder(const QString& folder) {
-    const QDir dir(folder);
-    bool cleared = true;
-    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : files) {
-        cleared = QFile::remove(dir.filePath(name)) && cleared;
-    }
-    return cleared;
 }
 
 } // namespace quenra

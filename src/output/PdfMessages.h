@@ -9,8 +9,6 @@ namespace quenra::pdf_messages {
 // The name the default and numbered PDF files take while the project has no file yet.
 inline const QString kUntitled = QStringLiteral("untitled");
 inline const QString kPdfExtension = QStringLiteral(".pdf");
-// Where an existing PDF is moved for a moment to prove it is not locked.
-inline const QString kAsideExtension = QStringLiteral(".pd2");
 
 // The document information the converter records in every PDF.
 inline const QString kAuthor = QStringLiteral("Morvek LLC");
@@ -25,31 +23,14 @@ inline QString CannotReplace(const QString& path) {
 inline QString NotFound(const QString& path) {
     return QStringLiteral("file [") + path + QStringLiteral("] not found.");
 }
-inline QString CannotDeleteAside(const QString& aside) {
-    return QStringLiteral("Can not delete file [") + aside +
-           QStringLiteral("].  Append not possible.");
-}
 inline QString CannotAccess(const QString& path) {
     return QStringLiteral("Can not access file [") + path +
            QStringLiteral("].  This file may be open (in Adobe Reader). Close it and try aagain.");
 }
-inline QString CannotRenameBack(const QString& aside, const QString& path) {
-    return QStringLiteral("Can not rename file [") + aside + QStringLiteral("] to [") + path +
-           QStringLiteral("].  Append not possible.");
-}
-inline QString CannotRenameBackBeforeOverwrite(const QString& aside, const QString& path) {
-    return QStringLiteral("Can not rename file [") + aside + QStringLiteral("] to [") + path +
-           QStringLiteral("].  Overwrite not possible.");
-}
-inline QString MoveNeverShowed(const QString& from, const QString& to, int seconds) {
-    return QStringLiteral("File [%1] was renamed to [%2] but the change did not show within %3 "
-                          "seconds.  The PDF file was not changed.")
-        .arg(from, to, QString::number(seconds));
-}
-inline QString ReturnNeverShowed(const QString& aside, const QString& path, int seconds) {
-    return QStringLiteral("File [%1] was renamed back to [%2] but the change did not show "
-                          "within %3 seconds.  Check that [%2] is in place, then try again.")
-        .arg(aside, path, QString::number(seconds));
+inline QString FolderTakesNoNewFile(const QString& folder, const QString& path) {
+    return QStringLiteral("The folder [%1] does not accept new files, so [%2] cannot be "
+                          "rewritten there.  The file was not changed.")
+        .arg(folder, path);
 }
 
 // Naming a new file
@@ -59,27 +40,30 @@ inline QString NoFreeName(const QString& first, const QString& last) {
         .arg(first, last);
 }
 
-// The converter
+// The converter. Its log is removed with the run's folder, so what it said that matters is
+// quoted in the message itself.
 inline QString CannotDeleteLog(const QString& log) {
     return QStringLiteral("Can not delete file [") + log + QStringLiteral("]");
+}
+inline QString CannotMakeRunFolder(const QString& folder) {
+    return QStringLiteral("Cannot create the folder [%1] for the PDF's page images.  No PDF was "
+                          "written.")
+        .arg(folder);
 }
 inline QString NoOutputFile() {
     return QStringLiteral("No PDF file was chosen.  Nothing was written.");
 }
-inline QString ConverterNotStarted(const QString& program, const QString& reason,
-                                   const QString& log) {
-    return QStringLiteral("The PDF converter [%1] could not be started (%2).  No PDF was "
-                          "written; no log was made at [%3].")
-        .arg(program, reason, log);
+inline QString ConverterNotStarted(const QString& program, const QString& reason) {
+    return QStringLiteral("The PDF converter [%1] could not be started (%2).  No PDF was written.")
+        .arg(program, reason);
 }
 inline QString NoLog(const QString& log, int seconds) {
     return QStringLiteral("The PDF converter did not write its log [%1] within %2 seconds and "
                           "was stopped.  No PDF was written.")
         .arg(log, QString::number(seconds));
 }
-inline QString ConverterFailed(const QString& output, const QString& reason, const QString& log) {
-    return QStringLiteral("The PDF file [%1] was not written: %2.  See the log [%3].")
-        .arg(output, reason, log);
+inline QString ConverterFailed(const QString& output, const QString& reason) {
+    return QStringLiteral("The PDF file [%1] was not completed: %2.").arg(output, reason);
 }
 inline QString ExitedWithStatus(int status) {
     return QStringLiteral("the converter ended with status %1").arg(status);
@@ -90,14 +74,27 @@ inline QString Crashed() {
 inline QString EndedWithoutCompletion() {
     return QStringLiteral("the converter ended without reporting completion");
 }
-inline QString ConverterTimedOut(const QString& output, const QString& log, int seconds) {
-    return QStringLiteral("The PDF converter did not complete [%1] within %2 seconds and was "
-                          "stopped.  See the log [%3].")
-        .arg(output, QString::number(seconds), log);
+inline QString NoPageCount() {
+    return QStringLiteral("the converter's completion line does not say how many pages it added");
 }
-inline QString ConverterCancelled(const QString& output, const QString& log) {
-    return QStringLiteral("PDF output was cancelled; [%1] was not written.  See the log [%2].")
-        .arg(output, log);
+inline QString NotThereAfterCompletion() {
+    return QStringLiteral("the converter reported completion, but the file is not there");
+}
+inline QString OlderThanRun() {
+    return QStringLiteral("the converter reported completion, but the file is older than this "
+                          "run");
+}
+inline QString OtherPageCount(int added, int expected) {
+    return QStringLiteral("the converter added %1 page(s) instead of %2")
+        .arg(QString::number(added), QString::number(expected));
+}
+inline QString ConverterTimedOut(const QString& output, int seconds) {
+    return QStringLiteral("The PDF converter did not complete [%1] within %2 seconds and was "
+                          "stopped.")
+        .arg(output, QString::number(seconds));
+}
+inline QString ConverterCancelled(const QString& output) {
+    return QStringLiteral("PDF output was cancelled; [%1] was not written.").arg(output);
 }
 
 } // namespace quenra::pdf_messages

@@ -172,4 +172,14 @@ QString NoFreeReportCaptureMessage(const QString& folder) {
         .arg(folder);
 }
 
+QString ReportPageNotSavedMessage(int page, const QString& error) {
+    return QStringLiteral("Report page %1 could not be written.  %2.  No page of this report was "
+                          "saved.")
+        .arg(QString::number(page), error);
+}
+
+QString ReportPagesNotSavedMessage(const QString& error) {
+    return QStringLiteral("%1.  No page of this report was saved.").arg(error);
+}
+
 } // namespace quenra

@@ -80,5 +80,9 @@ std::optional<QString> ReportCaptureBase(const QString& folder);
 QString ReportCaptureFile(const QString& base, int page);
 QString ReportCapturedMessage(const QString& base, int pageCount);
 QString NoFreeReportCaptureMessage(const QString& folder);
+// A capture that stopped: the page that could not be written, or the names that could not be
+// given; no page of the run was kept.
+QString ReportPageNotSavedMessage(int page, const QString& error);
+QString ReportPagesNotSavedMessage(const QString& error);
 
 } // namespace quenra

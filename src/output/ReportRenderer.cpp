@@ -3,6 +3,7 @@
 #include "BusyScope.h"
 #include "JpegWriter.h"
 #include "PdfFolder.h"
+#include "PendingJpegFiles.h"
 #include "graph/ReportLogo.h"
 #include "model/ProjectData.h"
 #include "platform/Prompter.h"
@@ -10,7 +11,6 @@
 #include "report/ReportPageList.h"
 
 #include <QDateTime>
-#include <QDir>
 
 #include <algorithm>
 
@@ -102,11 +102,9 @@ std::optional<ReportRun> ReportRenderer::Run(ProjectData& project,
         }
         captureBase = *base;
     }
-    if (mode == report_mode::PdfImages) {
-        const QString folder = PdfImageFolder(places.ProgramFolder);
-        QDir().mkpath(folder);
-        ClearFolder(folder);
-    }
+    // Captures take their names only once every page is written: a run that stops half way
+    // leaves no mix of old and new pages under one name.
+    PendingJpegFiles captures;
 
     const int shownPage = std::clamp(options.Page, 1, static_cast<int>(pages.size()));
     const ReportPageFrame frame{kReportScale, run.Size.Left, run.Size.Top};
@@ -132,18 +130,31 @@ std::optional<ReportRun> ReportRenderer::Run(ProjectData& project,
                 options.PrintPage(page, number, static_cast<int>(pages.size()));
             }
         } else if (mode == report_mode::Capture) {
-            if (!WritePage(run, page, ReportCaptureFile(captureBase, number), prompter)) {
+            QString error;
+            if (!captures.Add(page, ReportCaptureFile(captureBase, number), &error)) {
+                prompter.Inform(ReportPageNotSavedMessage(number, error));
+                run.Failed = true;
                 return run;
             }
         } else if (mode == report_mode::PdfImages) {
-            if (!WritePage(run, page, ReportPdfImagePath(places.ProgramFolder, number), prompter)) {
+            if (!WritePage(run, page, ReportPdfImagePath(places.PdfImageFolder, number),
+                           prompter)) {
                 return run;
             }
             run.PageImageHeight = page.height();
         }
     }
-    if (mode == report_mode::Capture && places.CaptureBase.isEmpty()) {
-        prompter.Inform(ReportCapturedMessage(captureBase, static_cast<int>(pages.size())));
+    if (mode == report_mode::Capture) {
+        QString error;
+        if (!captures.CommitAll(&error)) {
+            prompter.Inform(ReportPagesNotSavedMessage(error));
+            run.Failed = true;
+            return run;
+        }
+        run.WrittenFiles = captures.Names();
+        if (places.CaptureBase.isEmpty()) {
+            prompter.Inform(ReportCapturedMessage(captureBase, static_cast<int>(pages.size())));
+        }
     }
     return run;
 }
@@ -207,10 +218,10 @@ std::optional<QStringList> WriteReportPages(ProjectData& project, const QString&
     return run->WrittenFiles;
 }
 
-std::optional<PdfPageImages>
-WriteReportPdfImages(ProjectData& project, const QString& programFolder, Prompter& prompter) {
+std::optional<PdfPageImages> WriteReportPdfImages(ProjectData& project, const QString& imageFolder,
+                                                  Prompter& prompter) {
     ReportPlaces places;
-    places.ProgramFolder = programFolder;
+    places.PdfImageFolder = imageFolder;
     const std::optional<ReportRun> run =
         RunLaidOut(project, report_mode::PdfImages, places, prompter);
     if (!run || run->Failed || run->NoTests) {

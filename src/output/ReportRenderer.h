@@ -53,10 +53,10 @@ struct ReportRun {
 
 // Where the report's files go.
 struct ReportPlaces {
-    QString CaptureFolder; // the project's folder, the program folder while untitled
-    QString ProgramFolder; // holds the PDF folder
-    QString CaptureBase;   // when set, captures are named from it instead of the next free
-                           // "Quenra" number in the capture folder
+    QString CaptureFolder;  // the project's folder, the program folder while untitled
+    QString PdfImageFolder; // the PDF run's folder the page images go to
+    QString CaptureBase;    // when set, captures are named from it instead of the next free
+                            // "Quenra" number in the capture folder
 };
 
 // Produces the report in every form: decides the pages, measures them, sizes the letter page,
@@ -91,14 +91,15 @@ ReportLayoutChoice ChooseReportLayout(ReportRenderer& renderer, ProjectData& pro
                                       const AvailableFlowOption& availableFlow = {});
 
 // The report as the Report tab's capture writes it, for the batch line: the layout chosen as
-// the tab chooses it, the pages written as base-1.jpg ... base-n.jpg. The file names written,
-// or nothing when a file could not be written or no test is selected.
+// the tab chooses it, the pages written as base-1.jpg ... base-n.jpg, all or none. The file
+// names written, or nothing when a page could not be written (then no file under the base has
+// changed) or no test is selected.
 std::optional<QStringList> WriteReportPages(ProjectData& project, const QString& base,
                                             Prompter& prompter);
 
-// The report's page images in the PDF folder for the converter, laid out as the Report tab
-// lays it out.
-std::optional<PdfPageImages> WriteReportPdfImages(ProjectData& project,
-                                                  const QString& programFolder, Prompter& prompter);
+// The report's page images in the PDF run's folder for the converter, laid out as the Report
+// tab lays it out.
+std::optional<PdfPageImages> WriteReportPdfImages(ProjectData& project, const QString& imageFolder,
+                                                  Prompter& prompter);
 
 } // namespace quenra

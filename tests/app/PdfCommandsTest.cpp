@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QSignalSpy>
@@ -34,7 +35,7 @@ while [ $# -gt 0 ]; do
   shift
 done
 printf 'new pages' > "$output"
-echo "Completed: TickCount 1 ms" > "$log"
+echo "TickCount 1 ms: 1 page(s) added, 1 page(s) in [$output]" > "$log"
 )";
 
 // Starts, then works for longer than the progress dialog waits before it shows.
@@ -62,14 +63,13 @@ protected:
     void SetUp() override {
         converter_ = tools_.filePath(QStringLiteral("Img2PDF"));
         WriteConverter(kConverterScript);
-        ASSERT_TRUE(QDir().mkpath(PdfImageFolder(folder_.path())));
 
         project_.ProjectFileName = QStringLiteral("untitled");
         window_.move(200, 100);
         PdfWindowHooks hooks;
         hooks.CurrentPage = [this] { return page_; };
-        hooks.WriteGraphImages = [this] { return WriteImage(); };
-        hooks.WriteReportImages = [this] { return WriteImage(); };
+        hooks.WriteGraphImages = [this](const QString& folder) { return WriteImage(folder); };
+        hooks.WriteReportImages = [this](const QString& folder) { return WriteImage(folder); };
         hooks.RepaintScreen = [this] { ++repaints_; };
         commands_ = new PdfCommands(project_, prompter_, shell_, folder_.path(), &window_, hooks);
         commands_->SetConverter(ConverterRun(converter_));
@@ -89,8 +89,9 @@ protected:
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    std::optional<PdfPageImages> WriteImage() {
-        const QString image = GraphPdfImagePath(folder_.path());
+    std::optional<PdfPageImages> WriteImage(const QString& folder) {
+        imageFolders_ << folder;
+        const QString image = GraphPdfImagePath(folder);
         QFile file(image);
         if (!file.open(QIODevice::WriteOnly)) {
             return std::nullopt;
@@ -115,6 +116,12 @@ protected:
         text.chop(1);
         return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
     }
+    // The run's folder and log are gone, and nothing else is left in the PDF folder.
+    bool PdfFolderIsEmpty() const {
+        return QDir(PdfImageFolder(folder_.path()))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+            .isEmpty();
+    }
     QString ConverterOutput() const {
         const QStringList arguments = ConverterArguments();
         const qsizetype at = arguments.indexOf(QStringLiteral("-o"));
@@ -134,6 +141,7 @@ protected:
     int repaints_ = 0;
     QString popupChoice_;
     QList<QPoint> popupPositions_;
+    QStringList imageFolders_;
 };
 
 TEST_F(PdfCommandsTest, PdfSaveOfAnUntitledProjectWritesUntitledPdf) {
@@ -149,7 +157,15 @@ TEST_F(PdfCommandsTest, PdfSaveOfAnUntitledProjectWritesUntitledPdf) {
     ASSERT_EQ(changes.count(), 1);
     EXPECT_EQ(changes.at(0).at(0).toString(), pdf);
     EXPECT_EQ(repaints_, 1);
-    EXPECT_TRUE(QDir(PdfImageFolder(folder_.path())).isEmpty(QDir::Files));
+    // The image went into a folder of this run's own, inside the PDF folder, and the converter
+    // was given that folder and a log beside it.
+    ASSERT_EQ(imageFolders_.size(), 1);
+    EXPECT_EQ(QFileInfo(imageFolders_[0]).path(), PdfImageFolder(folder_.path()));
+    const QStringList arguments = ConverterArguments();
+    EXPECT_EQ(arguments.last(), imageFolders_[0] + QStringLiteral("/*.*"));
+    EXPECT_EQ(arguments.at(arguments.indexOf(QStringLiteral("-l")) + 1),
+              imageFolders_[0] + QStringLiteral(".log"));
+    EXPECT_TRUE(PdfFolderIsEmpty());
 }
 
 TEST_F(PdfCommandsTest, PdfSaveOfAnExistingFileOffersThePopupAndCancelDoesNothing) {
@@ -209,9 +225,9 @@ TEST_F(PdfCommandsTest, AppendToALockedFileSaysSoAndLeavesIt) {
     project_.ProjectFileName = site_.filePath(QStringLiteral("Plant.qrx"));
     const QString pdf = site_.filePath(QStringLiteral("Plant.pdf"));
     Write(pdf, "old pages");
-    img2pdf::test::LockedFolder locked(site_.path());
+    img2pdf::test::LockedFile locked(pdf);
     if (!locked.IsLocked()) {
-        GTEST_SKIP() << "this file system lets every file be renamed";
+        GTEST_SKIP() << "this file system lets every file be written";
     }
     popupChoice_ = QStringLiteral("AppendtoFile1");
     commands_->PdfSave();
@@ -235,20 +251,43 @@ TEST_F(PdfCommandsTest, AppendToAMissingCurrentFileSaysSo) {
     EXPECT_TRUE(ConverterArguments().isEmpty());
 }
 
-TEST_F(PdfCommandsTest, SaveAsAddsTheExtensionAndCancelDoesNothing) {
+TEST_F(PdfCommandsTest, SaveAsCancelledDoesNothing) {
     prompter_.FileNames = QStringList({QString()});
     commands_->PdfSaveAs();
     EXPECT_EQ(prompter_.Filters, QStringList({QStringLiteral("PDF Files|*.PDF")}));
     EXPECT_TRUE(ConverterArguments().isEmpty());
     EXPECT_TRUE(commands_->CurrentPdfFile().isEmpty());
+}
 
-    prompter_.FileNames = QStringList({site_.filePath(QStringLiteral("Chosen"))});
+// A chosen name that ends in ".pdf" in any case is kept as chosen (where cases count,
+// "Plant.PDF" and the "Plant.pdf" of PDF Save are two files); any other name gets ".pdf".
+struct SaveAsName {
+    const char* chosen;
+    const char* written;
+};
+
+void PrintTo(const SaveAsName& name, std::ostream* out) {
+    *out << name.chosen;
+}
+
+class PdfSaveAsTest : public PdfCommandsTest, public ::testing::WithParamInterface<SaveAsName> {};
+
+TEST_P(PdfSaveAsTest, KeepsAChosenPdfNameAndAddsTheExtensionOtherwise) {
+    prompter_.FileNames = QStringList({site_.filePath(QLatin1String(GetParam().chosen))});
     commands_->PdfSaveAs();
-    const QString pdf = site_.filePath(QStringLiteral("Chosen.PDF"));
+    const QString pdf = site_.filePath(QLatin1String(GetParam().written));
     EXPECT_EQ(ConverterOutput(), pdf);
+    EXPECT_EQ(commands_->CurrentPdfFile(), pdf);
     EXPECT_EQ(shell_.Opened, QStringList({pdf}));
     EXPECT_TRUE(prompter_.Messages.isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Names, PdfSaveAsTest,
+                         ::testing::Values(SaveAsName{"Plant", "Plant.pdf"},
+                                           SaveAsName{"Plant.PDF", "Plant.PDF"},
+                                           SaveAsName{"Plant.Pdf", "Plant.Pdf"},
+                                           SaveAsName{"Plant.pdf", "Plant.pdf"},
+                                           SaveAsName{"Plant 2.v2", "Plant 2.v2.pdf"}));
 
 TEST_F(PdfCommandsTest, OtherTabsAreTurnedAway) {
     page_ = page::Comments;
@@ -266,8 +305,9 @@ TEST_F(PdfCommandsTest, FailedConversionIsReportedAndNothingIsOpened) {
     commands_->SetConverter(ConverterRun(tools_.filePath(QStringLiteral("Missing"))));
     commands_->DefaultFile();
     ASSERT_EQ(prompter_.Messages.size(), 1);
-    EXPECT_TRUE(prompter_.Messages[0].contains(folder_.filePath(QStringLiteral("log.txt"))));
+    EXPECT_TRUE(prompter_.Messages[0].contains(tools_.filePath(QStringLiteral("Missing"))));
     EXPECT_TRUE(shell_.Opened.isEmpty());
+    EXPECT_TRUE(PdfFolderIsEmpty());
     EXPECT_TRUE(commands_->CurrentPdfFile().isEmpty());
     EXPECT_EQ(repaints_, 1);
 }
@@ -289,7 +329,7 @@ TEST_F(PdfCommandsTest, ProgressDialogKeepsTheWindowAliveAndCancels) {
     ASSERT_EQ(prompter_.Messages.size(), 1);
     EXPECT_TRUE(prompter_.Messages[0].startsWith(QStringLiteral("PDF output was cancelled")));
     EXPECT_TRUE(shell_.Opened.isEmpty());
-    EXPECT_TRUE(QDir(PdfImageFolder(folder_.path())).isEmpty(QDir::Files));
+    EXPECT_TRUE(PdfFolderIsEmpty());
 }
 
 } // namespace

@@ -46,8 +46,10 @@ TEST_F(PdfWindowTest, PdfSaveOfTheGraphMakesAOnePagePdfBesideTheProjectAndOpensI
     EXPECT_EQ(Pages(pdf), 1);
     EXPECT_EQ(shell_.Opened, QStringList{pdf});
     EXPECT_EQ(window_->Pdf()->CurrentPdfFile(), pdf);
-    // The page images are gone once the PDF is made.
-    EXPECT_TRUE(QDir(Path(QStringLiteral("PDF"))).entryList(QDir::Files).isEmpty());
+    // The run's page images, folder and log are gone once the PDF is made.
+    EXPECT_TRUE(QDir(Path(QStringLiteral("PDF")))
+                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                    .isEmpty());
 }
 
 TEST_F(PdfWindowTest, TheReportsPagesAreAppendedToTheGraphsPdf) {

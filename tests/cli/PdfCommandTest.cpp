@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,82 @@ TEST(PdfCommand, NothingToReportOrAMissingProjectExitsOneAndWritesNothing) {
     EXPECT_EQ(none.Status, 1);
     EXPECT_TRUE(none.Prompter.Messages.contains(QStringLiteral("No Tests Selected")));
     EXPECT_FALSE(QFileInfo::exists(pdf));
+}
+
+QString Program() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quenra"));
+}
+
+// The page images of a PDF, page by page, exactly as stored.
+QList<QByteArray> PageImages(const QString& pdf) {
+    img2pdf::test::PdfReader reader(pdf);
+    QList<QByteArray> pages;
+    for (int page = 0; page < reader.PageCount(); ++page) {
+        pages << reader.RawImageData(page);
+    }
+    return pages;
+}
+
+// One `quenra --pdf` job as a process of its own, as a script or a second window starts it.
+class PdfJob {
+public:
+    PdfJob(const QString& project, const QString& pdf) {
+        process_.setProgram(Program());
+        process_.setArguments({QStringLiteral("--pdf"), project, pdf});
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start();
+        Started << process_.processId();
+    }
+    // The exit status, or -1 when the job did not end within the limit.
+    int Wait() {
+        if (!process_.waitForFinished(120'000) || process_.exitStatus() != QProcess::NormalExit) {
+            process_.kill();
+            process_.waitForFinished();
+            return -1;
+        }
+        return process_.exitCode();
+    }
+
+    static inline QList<qint64> Started;
+
+private:
+    QProcess process_;
+};
+
+// Two jobs of one installation started together share its PDF folder: each works in a folder
+// of its own there, so each PDF holds exactly its own project's pages, every time.
+TEST(PdfCommand, TwoJobsAtOnceEachMakeTheirOwnPdf) {
+    if (!ConverterBuilt() || !QFileInfo::exists(Program())) {
+        GTEST_SKIP() << "the program and the converter are built beside the tests";
+    }
+    QTemporaryDir folder;
+    const QString plant = QDir(folder.path()).filePath(QStringLiteral("plant.pdf"));
+    const QString hydrant = QDir(folder.path()).filePath(QStringLiteral("hydrant.pdf"));
+    ASSERT_EQ(PdfJob(Example("Plant.qrx"), plant).Wait(), 0);
+    ASSERT_EQ(PdfJob(Example("Hydrant.qrx"), hydrant).Wait(), 0);
+    const QList<QByteArray> plantPages = PageImages(plant);
+    const QList<QByteArray> hydrantPages = PageImages(hydrant);
+    ASSERT_EQ(plantPages.size(), 3);
+    ASSERT_EQ(hydrantPages.size(), 2);
+
+    for (int round = 1; round <= 10; ++round) {
+        QFile::remove(plant);
+        QFile::remove(hydrant);
+        PdfJob first(Example("Plant.qrx"), plant);
+        PdfJob second(Example("Hydrant.qrx"), hydrant);
+        ASSERT_EQ(first.Wait(), 0) << "round " << round;
+        ASSERT_EQ(second.Wait(), 0) << "round " << round;
+        EXPECT_EQ(PageImages(plant), plantPages) << "round " << round;
+        EXPECT_EQ(PageImages(hydrant), hydrantPages) << "round " << round;
+    }
+    // Every job took its folder and log with it.
+    const QDir pdfFolder(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("PDF")));
+    for (const qint64 job : PdfJob::Started) {
+        EXPECT_TRUE(
+            pdfFolder.entryList({QStringLiteral("run-%1-*").arg(job)}, QDir::AllEntries).isEmpty())
+            << "job " << job;
+    }
 }
 
 } // namespace

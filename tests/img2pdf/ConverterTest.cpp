@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace quenra::img2pdf {
 namespace {
 
@@ -117,8 +119,11 @@ TEST_F(ConverterTest, EmbedsEachJpegUnchangedOnAPageOfItsSizeAtTheGivenDensity) 
 
     const QStringList lines = Log().split(u'\n', Qt::SkipEmptyParts);
     ASSERT_FALSE(lines.isEmpty());
-    EXPECT_TRUE(lines.back().startsWith(QStringLiteral("Completed: 2 page(s) written to [") +
-                                        OutputPath() + QStringLiteral("], TickCount ")))
+    // The last line starts with the completion word and says what the file holds, read back.
+    EXPECT_TRUE(lines.back().startsWith(QStringLiteral("TickCount ")))
+        << lines.back().toStdString();
+    EXPECT_TRUE(lines.back().endsWith(QStringLiteral(" ms: 2 page(s) added, 2 page(s) in [") +
+                                      OutputPath() + u']'))
         << lines.back().toStdString();
     EXPECT_EQ(lines.filter(QStringLiteral("TickCount")).size(), 1);
     EXPECT_TRUE(Log().contains(QStringLiteral("Page 1: [") +
@@ -198,7 +203,8 @@ TEST_F(ConverterTest, AppendsAfterAndInsertsBeforeTheExistingPages) {
     ASSERT_EQ(Converter::Convert(Options(ExistingPages::InsertBefore)), Converter::kCompleted)
         << Log().toStdString();
     EXPECT_EQ(PageWidths(OutputPath()), (std::vector<int>{30, 31, 32, 10, 11, 20, 21}));
-    EXPECT_TRUE(Log().contains(QStringLiteral("TickCount")));
+    EXPECT_TRUE(Log().contains(QStringLiteral(" ms: 3 page(s) added, 7 page(s) in [")))
+        << Log().toStdString();
 }
 
 TEST_F(ConverterTest, AppendingToAMissingFileCreatesIt) {
@@ -317,6 +323,65 @@ TEST_F(ConverterFailureTest, UnwritableLogStopsBeforeTouchingTheOutput) {
     EXPECT_EQ(Converter::Convert(options), Converter::kFailed);
     EXPECT_EQ(ReadFile(OutputPath()), before);
 }
+
+// PDFs made by other tools: pdfunite's merge of two of the converter's files (QPDF warns that
+// its object count is wrong, though every page reads), and that file damaged in three ways.
+struct ForeignPdf {
+    const char* fixture; // in tests/data/pdf
+    const char* refusal; // the reason given, empty when pages are added
+};
+
+void PrintTo(const ForeignPdf& pdf, std::ostream* out) {
+    *out << pdf.fixture;
+}
+
+const ForeignPdf kForeignPdfs[] = {
+    {"merged-by-pdfunite.pdf", ""},
+    {"merged-count-says-4.pdf", "it says it holds 4 page(s) but 3 were found"},
+    {"merged-page1-image-missing.pdf", "page 1 cannot be read"},
+    {"merged-page2-content-damaged.pdf", "page 2 cannot be read"},
+};
+
+class ForeignPdfTest : public ConverterTest,
+                       public ::testing::WithParamInterface<std::tuple<ForeignPdf, ExistingPages>> {
+};
+
+TEST_P(ForeignPdfTest, PagesAreAddedUnlessAPageCannotBeRead) {
+    const auto& [foreign, mode] = GetParam();
+    const QString fixture =
+        QStringLiteral(QUENRA_TEST_DATA_DIR "/pdf/") + QLatin1String(foreign.fixture);
+    ASSERT_TRUE(QFile::copy(fixture, OutputPath()));
+    AddPages({30});
+    const QString refusal = QLatin1String(foreign.refusal);
+    if (!refusal.isEmpty()) {
+        ExpectFailureLeavesOutput(Options(mode),
+                                  QStringLiteral("The existing PDF [") + OutputPath() +
+                                      QStringLiteral("] is damaged and would lose content if it "
+                                                     "were rewritten: ") +
+                                      refusal);
+        return;
+    }
+    ASSERT_EQ(Converter::Convert(Options(mode)), Converter::kCompleted) << Log().toStdString();
+    const bool after = mode == ExistingPages::AppendAfter;
+    EXPECT_EQ(PageWidths(OutputPath()),
+              after ? (std::vector<int>{85, 86, 87, 30}) : (std::vector<int>{30, 85, 86, 87}));
+    PdfReader merged(fixture);
+    PdfReader written(OutputPath());
+    for (int page = 0; page < 3; ++page) {
+        EXPECT_EQ(written.RawImageData(after ? page : page + 1), merged.RawImageData(page));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OtherTools, ForeignPdfTest,
+    ::testing::Combine(::testing::ValuesIn(kForeignPdfs),
+                       ::testing::Values(ExistingPages::AppendAfter, ExistingPages::InsertBefore)),
+    [](const auto& info) {
+        QString name = QFileInfo(QLatin1String(std::get<0>(info.param).fixture)).baseName();
+        name.remove(u'-');
+        const bool after = std::get<1>(info.param) == ExistingPages::AppendAfter;
+        return (name + (after ? QStringLiteral("Append") : QStringLiteral("Insert"))).toStdString();
+    });
 
 } // namespace
 } // namespace quenra::img2pdf

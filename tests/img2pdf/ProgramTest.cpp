@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace quenra::img2pdf {
 namespace {
 
@@ -21,12 +23,14 @@ struct Outcome {
     QString standardError;
 };
 
-Outcome RunConverter(const QStringList& arguments) {
+Outcome RunConverter(const QStringList& arguments, int limitMs = 60000) {
     QProcess process;
     process.setProgram(QStringLiteral(IMG2PDF_PROGRAM));
     process.setArguments(arguments);
     process.start();
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+    if (!process.waitForFinished(limitMs) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished();
         return {};
     }
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
@@ -123,6 +127,85 @@ TEST_F(ProgramTest, BadCommandLineIsReportedInTheLogAndOnStderr) {
 
     EXPECT_EQ(RunConverter({}).exitCode, 2);
 }
+
+// Page images that are no files to read: the converter refuses each at once with a reason,
+// rather than waiting for a writer that never comes or reading until the memory is gone.
+enum class Unusable { Fifo, DeviceLink, Device, Folder, Oversized };
+
+struct UnusableImage {
+    const char* name;
+    Unusable kind;
+    bool byPattern; // found by the program's *.* pattern, else named on the command line
+    const char* reason;
+};
+
+void PrintTo(const UnusableImage& image, std::ostream* out) {
+    *out << image.name;
+}
+
+const UnusableImage kUnusableImages[] = {
+    {"FifoInTheFolder", Unusable::Fifo, true, "not a regular file"},
+    {"FifoNamed", Unusable::Fifo, false, "not a regular file"},
+    {"LinkToDevZeroInTheFolder", Unusable::DeviceLink, true, "not a regular file"},
+    {"DevZeroNamed", Unusable::Device, false, "not a regular file"},
+    {"FolderNamed", Unusable::Folder, false, "not a regular file"},
+    {"OversizedInTheFolder", Unusable::Oversized, true, "larger than 256 MiB"},
+};
+
+// One good page image beside the unusable one.
+class UnusableImageTest : public ::testing::TestWithParam<UnusableImage> {
+protected:
+    void SetUp() override {
+        folder_ = root_.path() + QStringLiteral("/");
+        ASSERT_TRUE(QDir().mkpath(folder_ + QStringLiteral("PDF")));
+        ASSERT_TRUE(WriteFile(folder_ + QStringLiteral("PDF/Report1.jpg"), MakeJpeg(40, 30)));
+    }
+    QString Log() const { return QString::fromUtf8(ReadFile(folder_ + QStringLiteral("log.txt"))); }
+
+    QTemporaryDir root_;
+    QString folder_;
+};
+
+TEST_P(UnusableImageTest, IsRefusedAtOnceWithItsReason) {
+    const UnusableImage& c = GetParam();
+    const QString image = c.kind == Unusable::Device ? QStringLiteral("/dev/zero")
+                                                     : folder_ + QStringLiteral("PDF/Report11.jpg");
+    switch (c.kind) {
+    case Unusable::Fifo:
+        ASSERT_EQ(::mkfifo(QFile::encodeName(image).constData(), 0600), 0);
+        break;
+    case Unusable::DeviceLink:
+        ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), image));
+        break;
+    case Unusable::Folder:
+        ASSERT_TRUE(QDir().mkpath(image));
+        break;
+    case Unusable::Oversized: {
+        QFile sparse(image);
+        ASSERT_TRUE(sparse.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(sparse.resize((qint64{256} << 20) + 1)); // no disk space: a hole
+        break;
+    }
+    case Unusable::Device:
+        break;
+    }
+    const QString output = folder_ + QStringLiteral("Plant.pdf");
+    const QString log = folder_ + QStringLiteral("log.txt");
+    QStringList arguments = {QStringLiteral("-l"), log, QStringLiteral("-o"), output,
+                             folder_ + QStringLiteral("PDF/Report1.jpg")};
+    arguments << (c.byPattern ? folder_ + QStringLiteral("PDF/Report1?.jpg") : image);
+
+    const Outcome outcome = RunConverter(arguments, 20000);
+    EXPECT_EQ(outcome.exitCode, 1) << "no end within 20 s, or another status";
+    EXPECT_TRUE(Log().contains(QStringLiteral("Error: Cannot read the image [") + image +
+                               QStringLiteral("]: ") + QLatin1String(c.reason)))
+        << Log().toStdString();
+    EXPECT_FALSE(Log().contains(QStringLiteral("TickCount")));
+    EXPECT_FALSE(QFileInfo::exists(output));
+}
+
+INSTANTIATE_TEST_SUITE_P(NoFile, UnusableImageTest, ::testing::ValuesIn(kUnusableImages),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace quenra::img2pdf

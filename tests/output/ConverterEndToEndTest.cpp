@@ -1,9 +1,11 @@
-// The whole road with the real converter built beside the tests: page images in the PDF
+// The whole road with the real converter built beside the tests: page images in a run's
 // folder, a new PDF, then pages appended and inserted, read back with QPDF.
 #include "output/ConverterCommand.h"
 #include "output/ConverterRun.h"
 #include "output/JpegWriter.h"
+#include "output/PdfFilePreparation.h"
 #include "output/PdfFolder.h"
+#include "output/PdfRunFolder.h"
 
 #include "img2pdf/PdfReader.h"
 
@@ -14,6 +16,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace quenra {
 namespace {
@@ -26,19 +30,21 @@ protected:
         program_ = ConverterProgramPath(QCoreApplication::applicationDirPath());
         ASSERT_TRUE(QFile::exists(program_))
             << "build the converter first: " << program_.toStdString();
-        ASSERT_TRUE(QDir().mkpath(PdfImageFolder(folder_.path())));
         request_.ProjectFileName = site_.filePath(QStringLiteral("Plant.qrx"));
         request_.ProgramFolder = folder_.path();
     }
 
-    // Page images of the given widths, all 110 pixels high: 10 pixels per inch of an
-    // 11-inch page.
+    // Page images of the given widths, all 110 pixels high (10 pixels per inch of an 11-inch
+    // page), in a new run's folder.
     void WritePages(const QList<int>& widths) {
+        run_ = std::make_unique<PdfRunFolder>(folder_.path());
+        ASSERT_TRUE(run_->Ready());
+        request_.UseRunFolder(*run_);
         for (int page = 1; page <= widths.size(); ++page) {
             QImage image(widths[page - 1], 110, QImage::Format_RGB32);
             image.fill(QColor(20 * page, 100, 200));
             QString error;
-            ASSERT_TRUE(WriteJpeg(image, ReportPdfImagePath(folder_.path(), page), &error))
+            ASSERT_TRUE(WriteJpeg(image, ReportPdfImagePath(run_->ImageFolder(), page), &error))
                 << error.toStdString();
         }
         request_.PageImageHeight = 110;
@@ -49,7 +55,6 @@ protected:
         request_.Mode = mode;
         ConverterResult result = ConverterRun().Run(request_);
         EXPECT_TRUE(result.Completed()) << result.Message.toStdString();
-        EXPECT_TRUE(QDir(PdfImageFolder(folder_.path())).isEmpty(QDir::Files));
         return result;
     }
 
@@ -62,6 +67,7 @@ protected:
     QTemporaryDir site_;
     QString program_;
     ConverterRequest request_;
+    std::unique_ptr<PdfRunFolder> run_;
 };
 
 TEST_F(ConverterEndToEndTest, NewThenAppendThenInsert) {
@@ -94,7 +100,7 @@ TEST_F(ConverterEndToEndTest, FailedAppendLeavesTheExistingPdfAsItWas) {
     WritePages({85});
     const QString pdf = Convert(PdfMode::New).OutputFile;
     const QByteArray before = Read(pdf);
-    QFile broken(ReportPdfImagePath(folder_.path(), 1));
+    QFile broken(ReportPdfImagePath(run_->ImageFolder(), 1));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("not a JPEG at all");
     broken.close();
@@ -104,8 +110,62 @@ TEST_F(ConverterEndToEndTest, FailedAppendLeavesTheExistingPdfAsItWas) {
     EXPECT_EQ(result.Outcome, ConverterOutcome::Failed);
     EXPECT_TRUE(result.Message.contains(QStringLiteral("Report1.jpg")))
         << result.Message.toStdString();
-    EXPECT_TRUE(result.Message.contains(result.LogFile));
     EXPECT_EQ(Read(pdf), before);
+}
+
+// The converter is stopped (as a kill or a power cut would) at ever later moments while it
+// replaces a PDF: at every moment the PDF is under its own name, either the old file as it
+// was or the new one complete.
+TEST_F(ConverterEndToEndTest, AReplacementStoppedAtAnyMomentLeavesTheOldOrTheNewPdf) {
+    WritePages({85, 86});
+    const QString pdf = Convert(PdfMode::New).OutputFile;
+    const QByteArray old = Read(pdf);
+    request_.CurrentPdfFile = pdf;
+
+    ConverterLimits limits;
+    limits.PollMs = 1;
+    int completed = 0;
+    for (const int polls : {1, 2, 3, 5, 8, 13, 21, 34, 55, 89, 144, 233}) {
+        ASSERT_TRUE(PrepareOverwrite(pdf).Ready);
+        WritePages({700, 701, 702});
+        request_.Mode = PdfMode::Overwrite;
+        int seen = 0;
+        const ConverterResult result =
+            ConverterRun(program_, limits).Run(request_, [&](int, int) { return ++seen < polls; });
+        ASSERT_TRUE(QFileInfo::exists(pdf)) << "stopped after " << polls << " polls";
+        if (result.Completed()) {
+            ++completed;
+            EXPECT_EQ(PdfReader(pdf).PageCount(), 3);
+            QFile restore(pdf);
+            ASSERT_TRUE(restore.open(QIODevice::WriteOnly));
+            restore.write(old);
+        } else {
+            EXPECT_EQ(result.Outcome, ConverterOutcome::Cancelled) << result.Message.toStdString();
+            EXPECT_EQ(Read(pdf), old) << "stopped after " << polls << " polls";
+        }
+    }
+    EXPECT_LT(completed, 12) << "no conversion was stopped on its way";
+}
+
+// The converter quotes the paths it works on in its log; a folder whose name holds the word
+// of the completion line must not make a failed conversion look complete.
+TEST_F(ConverterEndToEndTest, AFolderNamedAfterTheCompletionWordIsNoCompletion) {
+    const QString place = QDir(site_.path()).filePath(QStringLiteral("x-TickCount"));
+    ASSERT_TRUE(QDir().mkpath(place));
+    request_.ProjectFileName = QDir(place).filePath(QStringLiteral("Plant.qrx"));
+    request_.ProgramFolder = place;
+    WritePages({85});
+    QFile broken(ReportPdfImagePath(run_->ImageFolder(), 2));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a JPEG at all");
+    broken.close();
+    request_.PageCount = 2;
+    request_.Mode = PdfMode::New;
+    const ConverterResult result = ConverterRun().Run(request_);
+    EXPECT_EQ(result.Outcome, ConverterOutcome::Failed) << result.Message.toStdString();
+    EXPECT_TRUE(result.Message.contains(QStringLiteral("Report2.jpg")))
+        << result.Message.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(QDir(place).filePath(QStringLiteral("Plant_1.pdf"))));
 }
 
 } // namespace

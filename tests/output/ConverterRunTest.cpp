@@ -3,6 +3,7 @@
 #include "output/ConverterRun.h"
 #include "output/PdfFolder.h"
 #include "output/PdfMessages.h"
+#include "output/PdfRunFolder.h"
 
 #include "hydraulics/QStringPrinter.h"
 #include "img2pdf/LockedFolder.h"
@@ -32,7 +33,7 @@ done
 
 const char kCompletes[] = R"(echo "Converting" > "$log"
 printf '%%PDF new' > "$output"
-echo "Completed: 1 page(s) written, TickCount 5 ms" >> "$log"
+echo "TickCount 5 ms: 1 page(s) added, 1 page(s) in [$output]" >> "$log"
 )";
 const char kFailsInLog[] =
     R"(echo "Error: Cannot read the image [PDF/Report1.jpg]: not a JPEG" > "$log"
@@ -60,11 +61,12 @@ class ConverterRunTest : public ::testing::Test {
 protected:
     void SetUp() override {
         program_ = tools_.filePath(QStringLiteral("Img2PDF"));
-        ASSERT_TRUE(QDir().mkpath(PdfImageFolder(folder_.path())));
-        Touch(ReportPdfImagePath(folder_.path(), 1));
+        ASSERT_TRUE(run_.Ready());
+        Touch(ReportPdfImagePath(run_.ImageFolder(), 1));
         request_.Mode = PdfMode::New;
         request_.ProjectFileName = site_.filePath(QStringLiteral("Plant.qrx"));
         request_.ProgramFolder = folder_.path();
+        request_.UseRunFolder(run_);
         request_.PageImageHeight = 3630;
         request_.PageCount = 1;
     }
@@ -103,11 +105,11 @@ protected:
         return result;
     }
 
-    QString Log() const { return folder_.filePath(QStringLiteral("log.txt")); }
-    bool ImagesCleared() const { return QDir(PdfImageFolder(folder_.path())).isEmpty(QDir::Files); }
+    QString Log() const { return run_.LogFile(); }
 
     QTemporaryDir tools_;
     QTemporaryDir folder_;
+    PdfRunFolder run_{folder_.path()};
     QTemporaryDir site_;
     QString program_;
     ConverterRequest request_;
@@ -122,12 +124,11 @@ TEST_F(ConverterRunTest, StartsTheConverterWithTheArgumentListInTheProgramFolder
     EXPECT_EQ(result.OutputFile, output);
     EXPECT_EQ(Arguments(), QStringList({"-r", "330", "-u", "Morvek LLC", "-d",
                                         "Quenra Version 3.001", "-t", "Plant", "-l", Log(), "-o",
-                                        output, folder_.filePath(QStringLiteral("PDF/*.*"))}));
+                                        output, run_.ImageFolder() + QStringLiteral("/*.*")}));
     EXPECT_EQ(QDir(QString::fromUtf8(Read(program_ + ".folder")).trimmed()).canonicalPath(),
               QDir(folder_.path()).canonicalPath());
     EXPECT_TRUE(result.ParameterText.startsWith(QStringLiteral(" -r 330 -u \"Morvek LLC\"")));
     EXPECT_EQ(Read(output), "%PDF new");
-    EXPECT_TRUE(ImagesCleared());
 }
 
 TEST_F(ConverterRunTest, AppendInsertAndOverwriteUseTheCurrentFile) {
@@ -188,7 +189,7 @@ TEST_F(ConverterRunTest, AnOldLogIsDeletedSoItsCompletionLineCannotMislead) {
 TEST_F(ConverterRunTest, AnUndeletableLogStopsBeforeTheConverterStarts) {
     Converter(kCompletes);
     Touch(Log(), "old");
-    img2pdf::test::LockedFolder locked(folder_.path());
+    img2pdf::test::LockedFolder locked(PdfImageFolder(folder_.path()));
     if (!locked.IsLocked()) {
         GTEST_SKIP() << "this file system lets every file be deleted";
     }
@@ -204,7 +205,6 @@ TEST_F(ConverterRunTest, ConverterThatNeverWritesItsLogIsStoppedInTime) {
     EXPECT_EQ(result.Outcome, ConverterOutcome::NoLog);
     EXPECT_TRUE(result.Message.contains(Log()));
     EXPECT_LT(elapsedMs_, 2000);
-    EXPECT_TRUE(ImagesCleared());
 }
 
 TEST_F(ConverterRunTest, ConverterThatNeverCompletesTimesOut) {
@@ -212,8 +212,7 @@ TEST_F(ConverterRunTest, ConverterThatNeverCompletesTimesOut) {
     request_.PageCount = 3; // 500 + 3 x 100 ms
     const ConverterResult result = Run();
     EXPECT_EQ(result.Outcome, ConverterOutcome::TimedOut);
-    EXPECT_EQ(result.Message,
-              pdf_messages::ConverterTimedOut(site_.filePath("Plant_1.pdf"), Log(), 1));
+    EXPECT_EQ(result.Message, pdf_messages::ConverterTimedOut(site_.filePath("Plant_1.pdf"), 1));
     EXPECT_GE(elapsedMs_, 800);
     EXPECT_LT(elapsedMs_, 2000);
 }
@@ -226,9 +225,8 @@ TEST_F(ConverterRunTest, FailureInTheLogIsReportedWithItsReason) {
     EXPECT_EQ(result.Outcome, ConverterOutcome::Failed);
     EXPECT_EQ(result.Message,
               QStringLiteral("The PDF file [") + request_.CurrentPdfFile +
-                  QStringLiteral("] was not written: Cannot read the image [PDF/Report1.jpg]: "
-                                 "not a JPEG.  See the log [") +
-                  Log() + "].");
+                  QStringLiteral("] was not completed: Cannot read the image [PDF/Report1.jpg]: "
+                                 "not a JPEG."));
 }
 
 TEST_F(ConverterRunTest, ConverterEndingWithoutCompletionIsAFailure) {
@@ -250,7 +248,6 @@ TEST_F(ConverterRunTest, MissingConverterIsReportedAtOnce) {
     const ConverterResult result = Run();
     EXPECT_EQ(result.Outcome, ConverterOutcome::NotStarted);
     EXPECT_TRUE(result.Message.contains(QStringLiteral("[") + program_ + "]"));
-    EXPECT_TRUE(result.Message.contains(Log()));
     EXPECT_LT(elapsedMs_, 1000);
 }
 
@@ -267,12 +264,83 @@ TEST_F(ConverterRunTest, ProgressSeesTheLimitAndCanCancel) {
         return limits.size() < 3;
     });
     EXPECT_EQ(result.Outcome, ConverterOutcome::Cancelled);
-    EXPECT_EQ(result.Message,
-              pdf_messages::ConverterCancelled(site_.filePath("Plant_1.pdf"), Log()));
+    EXPECT_EQ(result.Message, pdf_messages::ConverterCancelled(site_.filePath("Plant_1.pdf")));
     EXPECT_EQ(limits, QList<int>({700, 700, 700}));
     EXPECT_TRUE(increasing);
     EXPECT_LT(elapsedMs_, 1000);
 }
+
+// Completion is the converter's last line, starting with "TickCount", and holds only when the
+// PDF is there, not older than the run, with as many new pages as images were handed over (1).
+struct CompletionCase {
+    const char* name;
+    const char* body;
+    ConverterOutcome outcome;
+    QString (*reason)(); // in the message; empty when completed
+};
+
+void PrintTo(const CompletionCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const CompletionCase kCompletionCases[] = {
+    {"PathsHoldingTheWordAreNoCompletion",
+     R"(echo "Converting 1 image(s) into [/site/x-TickCount/Plant_1.pdf]" > "$log"
+echo "Error: Cannot write the PDF [/site/x-TickCount/Plant_1.pdf]: No space left" >> "$log"
+echo "Failed: no PDF was written; [/site/x-TickCount/Plant_1.pdf] is as it was" >> "$log"
+exit 1
+)",
+     ConverterOutcome::Failed,
+     [] {
+         return QStringLiteral(
+             "Cannot write the PDF [/site/x-TickCount/Plant_1.pdf]: No space left");
+     }},
+    {"CompletionLineThatIsNotTheLast",
+     R"(printf '%%PDF new' > "$output"
+echo "TickCount 5 ms: 1 page(s) added, 1 page(s) in [$output]" > "$log"
+echo "Error: trouble after the end" >> "$log"
+)",
+     ConverterOutcome::Failed, [] { return pdf_messages::EndedWithoutCompletion(); }},
+    {"NoFileAfterCompletion",
+     R"(echo "TickCount 5 ms: 1 page(s) added, 1 page(s) in [$output]" > "$log"
+)",
+     ConverterOutcome::Failed, [] { return pdf_messages::NotThereAfterCompletion(); }},
+    {"FileOlderThanTheRun",
+     R"(printf '%%PDF old' > "$output"
+touch -d '2001-01-01 12:00' "$output"
+echo "TickCount 5 ms: 1 page(s) added, 1 page(s) in [$output]" > "$log"
+)",
+     ConverterOutcome::Failed, [] { return pdf_messages::OlderThanRun(); }},
+    {"OtherPageCount",
+     R"(printf '%%PDF new' > "$output"
+echo "TickCount 5 ms: 2 page(s) added, 2 page(s) in [$output]" > "$log"
+)",
+     ConverterOutcome::Failed, [] { return pdf_messages::OtherPageCount(2, 1); }},
+    {"NoPageCount",
+     R"(printf '%%PDF new' > "$output"
+echo "TickCount 5 ms" > "$log"
+)",
+     ConverterOutcome::Failed, [] { return pdf_messages::NoPageCount(); }},
+    {"Completed", kCompletes, ConverterOutcome::Completed, [] { return QString(); }},
+};
+
+class ConverterCompletionTest : public ConverterRunTest,
+                                public ::testing::WithParamInterface<CompletionCase> {};
+
+TEST_P(ConverterCompletionTest, OnlyTheLastLineCountsAndTheFileMustBearItOut) {
+    Converter(GetParam().body);
+    const ConverterResult result = Run();
+    EXPECT_EQ(result.Outcome, GetParam().outcome) << result.Message.toStdString();
+    if (GetParam().outcome == ConverterOutcome::Completed) {
+        EXPECT_TRUE(result.Message.isEmpty()) << result.Message.toStdString();
+    } else {
+        EXPECT_EQ(result.Message,
+                  pdf_messages::ConverterFailed(result.OutputFile, GetParam().reason()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(LastLine, ConverterCompletionTest, ::testing::ValuesIn(kCompletionCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ConverterLimitsTest, CompletionLimitGrowsWithThePages) {
     const ConverterLimits limits;

@@ -5,6 +5,7 @@
 #include "model/ProjectData.h"
 #include "model/ResetToDefaults.h"
 #include "output/PdfFolder.h"
+#include "output/PdfRunFolder.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QDir>
@@ -108,16 +109,16 @@ TEST_F(GraphRendererTest, ThePdfPageIsThePageColourWithTheGraphInsideTheMargins)
     project.MarginTop = QStringLiteral("5");
     project.MarginBottom = QStringLiteral("5");
     project.TitleBackgroundColor = MakeColour(10, 200, 30);
-    const QString folder = PdfImageFolder(programFolder.path());
-    ASSERT_TRUE(QDir().mkpath(folder));
-    Touch(QDir(folder).filePath(QStringLiteral("Report1.jpg")));
-    Touch(QDir(folder).filePath(QStringLiteral("left over.txt")));
+    const PdfRunFolder run(programFolder.path());
+    ASSERT_TRUE(run.Ready());
+    GraphRenderContext context = ContextIn(programFolder.path());
+    context.PdfImageFolder = run.ImageFolder();
 
-    const auto rendering = renderer.Render(graph_target::Pdf, project, prompter, flags,
-                                           ContextIn(programFolder.path()));
+    const auto rendering = renderer.Render(graph_target::Pdf, project, prompter, flags, context);
     ASSERT_TRUE(rendering);
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("Graph.jpg")});
-    EXPECT_EQ(rendering->WrittenFile, GraphPdfImagePath(programFolder.path()));
+    EXPECT_EQ(QDir(run.ImageFolder()).entryList(QDir::Files),
+              QStringList{QStringLiteral("Graph.jpg")});
+    EXPECT_EQ(rendering->WrittenFile, GraphPdfImagePath(run.ImageFolder()));
     EXPECT_EQ(rendering->Graph.size(), QSize(800, 696));
     EXPECT_EQ(rendering->Page.size(), QSize(1000, 773));
     EXPECT_EQ(rendering->PageImageSide, 1000);

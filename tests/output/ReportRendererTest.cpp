@@ -4,6 +4,7 @@
 #include "model/ProjectData.h"
 #include "model/ResetToDefaults.h"
 #include "output/PdfFolder.h"
+#include "output/PdfRunFolder.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QDir>
@@ -12,6 +13,11 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <map>
+
+#include <sys/resource.h>
 
 namespace quenra {
 namespace {
@@ -69,20 +75,19 @@ TEST_F(ReportRendererTest, ACaptureWritesOnePageForEachTestOrTheSummaryFirst) {
     EXPECT_EQ(run->WrittenFiles.size(), 4);
 }
 
-TEST_F(ReportRendererTest, PdfPageImagesReplaceWhateverWasInThePdfFolder) {
+TEST_F(ReportRendererTest, PdfPageImagesGoIntoTheRunsFolder) {
     ProjectData project = Example("Hydrant.qrx");
-    const QString pdfFolder = PdfImageFolder(folder.path());
-    ASSERT_TRUE(QDir().mkpath(pdfFolder));
-    QFile(QDir(pdfFolder).filePath(QStringLiteral("Graph.jpg"))).open(QIODevice::WriteOnly);
+    const PdfRunFolder pdfRun(folder.path());
+    ASSERT_TRUE(pdfRun.Ready());
     ReportViewOptions options;
     options.Mode = report_mode::PdfImages;
     options.HydrantTestsPerPage = 2;
     ReportPlaces places;
-    places.ProgramFolder = folder.path();
+    places.PdfImageFolder = pdfRun.ImageFolder();
     const auto run = Run(project, options, places);
     ASSERT_TRUE(run);
     EXPECT_EQ(run->PageCount, 2);
-    EXPECT_EQ(QDir(pdfFolder).entryList(QDir::Files),
+    EXPECT_EQ(QDir(pdfRun.ImageFolder()).entryList(QDir::Files),
               (QStringList{QStringLiteral("Report1.jpg"), QStringLiteral("Report2.jpg")}));
     EXPECT_EQ(run->PageImageHeight, run->Size.Height);
     EXPECT_TRUE(prompter.Messages.isEmpty());
@@ -180,6 +185,151 @@ TEST_F(ReportRendererTest, ARunAskedForDuringARunDoesNothing) {
     EXPECT_FALSE(nestedRan);
     EXPECT_FALSE(renderer.Busy());
 }
+
+// Every entry of a folder with its bytes (folders as such), hidden ones too: a run that stops
+// must leave neither new pages nor temporary files.
+std::map<QString, QByteArray> FolderContents(const QString& folder) {
+    std::map<QString, QByteArray> contents;
+    const QDir dir(folder);
+    for (const QFileInfo& entry :
+         dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        QFile file(entry.filePath());
+        contents[entry.fileName()] = entry.isDir()                ? QByteArray("<folder>")
+                                     : file.open(QFile::ReadOnly) ? file.readAll()
+                                                                  : QByteArray("<unreadable>");
+    }
+    return contents;
+}
+
+// Files this process writes end at `bytes`, as on a disk that is full: a longer write is cut
+// short (and the signal it raises is ignored while this lasts).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = SIG_DFL;
+};
+
+// How a capture of the three-page example is made to stop part way.
+enum class Stop {
+    FolderInPlaceOfPage2, // page 2 cannot be written
+    DiskFullOnALaterPage, // the first page larger than page 1 does not fit
+    CancelledAfterPage1,
+};
+
+struct CaptureStopCase {
+    const char* name;
+    Stop stop;
+    bool namedBase; // the batch line's OUTBASE, with an earlier run's pages under it
+};
+
+void PrintTo(const CaptureStopCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ReportCaptureStopTest : public ReportRendererTest,
+                              public ::testing::WithParamInterface<CaptureStopCase> {
+protected:
+    // The sizes of the example's pages, from a capture that completes elsewhere.
+    QList<qint64> PageSizes(ProjectData& project, const ReportViewOptions& options) {
+        QTemporaryDir elsewhere;
+        ReportPlaces places;
+        places.CaptureFolder = elsewhere.path();
+        places.CaptureBase = QDir(elsewhere.path()).filePath(QStringLiteral("r"));
+        const auto run = Run(project, options, places);
+        QList<qint64> sizes;
+        for (const QString& page : run ? run->WrittenFiles : QStringList()) {
+            sizes << QFileInfo(page).size();
+        }
+        return sizes;
+    }
+};
+
+TEST_P(ReportCaptureStopTest, NoPageOfTheRunIsKeptAndEarlierPagesStayAsTheyWere) {
+    const CaptureStopCase& c = GetParam();
+    ProjectData project = Example("Plant.qrx");
+    // Undated tests keep their number order in every locale, and so do the pages' sizes.
+    for (int test = 1; test <= kTestCount; ++test) {
+        project.PumpTestDate[test].clear();
+    }
+    ReportViewOptions options;
+    options.Mode = report_mode::Capture;
+    const QList<qint64> sizes = PageSizes(project, options);
+    ASSERT_EQ(sizes.size(), 3);
+
+    ReportPlaces places;
+    places.CaptureFolder = folder.path();
+    const QString base = In(QLatin1String(c.namedBase ? "plant report" : "Quenra1"));
+    if (c.namedBase) {
+        places.CaptureBase = base;
+        for (int page = 1; page <= 3; ++page) {
+            QFile old(ReportCaptureFile(base, page));
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write(QByteArray("page of an earlier run ") + QByteArray::number(page));
+        }
+    }
+    int failing = 2;
+    std::optional<FileSizeLimit> limit;
+    if (c.stop == Stop::FolderInPlaceOfPage2) {
+        QFile::remove(ReportCaptureFile(base, 2));
+        ASSERT_TRUE(QDir().mkpath(ReportCaptureFile(base, 2)));
+    } else if (c.stop == Stop::CancelledAfterPage1) {
+        options.Progress = [](int done, int) { return done < 1; };
+    }
+    const std::map<QString, QByteArray> before = FolderContents(folder.path());
+    prompter.Messages.clear();
+    std::optional<ReportRun> run;
+    if (c.stop == Stop::DiskFullOnALaterPage) {
+        const auto larger = std::find_if(sizes.begin() + 1, sizes.end(),
+                                         [&](qint64 size) { return size > sizes.first(); });
+        ASSERT_NE(larger, sizes.end()) << "the example needs a later page larger than page 1";
+        failing = static_cast<int>(larger - sizes.begin()) + 1;
+        const FileSizeLimit full(static_cast<rlim_t>(sizes.first()));
+        run = Run(project, options, places);
+    } else {
+        run = Run(project, options, places);
+    }
+
+    ASSERT_TRUE(run);
+    EXPECT_TRUE(run->Failed);
+    EXPECT_TRUE(run->WrittenFiles.isEmpty());
+    EXPECT_EQ(FolderContents(folder.path()), before);
+    if (c.stop == Stop::CancelledAfterPage1) {
+        EXPECT_TRUE(prompter.Messages.isEmpty());
+    } else {
+        ASSERT_EQ(prompter.Messages.size(), 1);
+        EXPECT_TRUE(prompter.Messages.first().startsWith(
+            QStringLiteral("Report page %1 could not be written.  ").arg(failing)))
+            << prompter.Messages.first().toStdString();
+        EXPECT_TRUE(prompter.Messages.first().contains(ReportCaptureFile(base, failing)));
+    }
+}
+
+const CaptureStopCase kCaptureStops[] = {
+    {"BatchPage2CannotBeWritten", Stop::FolderInPlaceOfPage2, true},
+    {"BatchDiskFull", Stop::DiskFullOnALaterPage, true},
+    {"BatchCancelled", Stop::CancelledAfterPage1, true},
+    {"TabPage2CannotBeWritten", Stop::FolderInPlaceOfPage2, false},
+    {"TabDiskFull", Stop::DiskFullOnALaterPage, false},
+    {"TabCancelled", Stop::CancelledAfterPage1, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(HalfWay, ReportCaptureStopTest, ::testing::ValuesIn(kCaptureStops),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace quenra

@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <vector>
@@ -20,14 +21,33 @@ void PrintUsage() {
     std::fprintf(stderr, "%s\n", messages::Usage().toLocal8Bit().constData());
 }
 
-// Reads one image and checks that a PDF can hold it; false after logging why not.
+// Reads one image and checks that a PDF can hold it; false after logging why not. Only
+// regular files are read, and only up to the image limit: a FIFO would block the run for good
+// and a device such as /dev/zero would fill the memory.
 bool ReadImage(const QString& path, std::vector<PageImage>* pages, ConversionLog& log) {
+    const QFileInfo entry(path);
+    if (entry.exists() && !entry.isFile()) {
+        log.Error(messages::CannotReadImage(path, messages::NotARegularFile()));
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         log.Error(messages::CannotReadImage(path, file.errorString()));
         return false;
     }
-    const QByteArray jpeg = file.readAll();
+    const qint64 size = file.size();
+    if (size > Converter::kMaxImageBytes) {
+        log.Error(
+            messages::CannotReadImage(path, messages::ImageTooLarge(Converter::kMaxImageBytes)));
+        return false;
+    }
+    // One byte past the size tells a file that grows while it is read; only the room the file
+    // needs is taken.
+    const QByteArray jpeg = file.read(size + 1);
+    if (jpeg.size() > size) {
+        log.Error(messages::CannotReadImage(path, messages::GrewWhileRead()));
+        return false;
+    }
     if (file.error() != QFileDevice::NoError) {
         log.Error(messages::CannotReadImage(path, file.errorString()));
         return false;
@@ -116,12 +136,20 @@ int Converter::Convert(const ConverterOptions& options, ConversionLog& log) {
     }
 
     QString error;
-    if (!PdfAssembler(options).Write(pages, &error)) {
+    int oldPages = 0;
+    if (!PdfAssembler(options).Write(pages, &oldPages, &error)) {
         log.Error(error);
         return fail();
     }
-    log.Line(
-        messages::Completed(static_cast<int>(pages.size()), options.outputPath, timer.elapsed()));
+    // The file is in place now; what it holds is read back before completion is reported.
+    const int expected = oldPages + static_cast<int>(pages.size());
+    const std::optional<int> total = PdfAssembler::PagesInFile(options.outputPath, &error);
+    if (!total || *total != expected) {
+        log.Error(total ? messages::PageCountAfterWriting(*total, expected) : error);
+        log.Line(messages::WrittenButWrong(options.outputPath));
+        return kFailed;
+    }
+    log.Line(messages::Completed(*total - oldPages, *total, options.outputPath, timer.elapsed()));
     return kCompleted;
 }
 

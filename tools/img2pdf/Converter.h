@@ -17,6 +17,10 @@ public:
         kBadCommandLine = 2, // the reason is in the log when one was named, and on stderr
     };
 
+    // The largest page image read. A letter page at 330 pixels per inch is about 2 MB; a
+    // bigger file is no page image of the program's.
+    static constexpr qint64 kMaxImageBytes = qint64{256} << 20;
+
     // Runs the converter on the arguments after the program name.
     static int Run(const QStringList& afterProgramName);
 

@@ -21,7 +21,7 @@ inline QString Usage() {
         "  -r        image pixels per inch of paper (default: the density the image states,\n"
         "            else 72)\n"
         "  -u -d -t  author, subject and title of the document\n"
-        "  -l        log file; its last line holds \"TickCount\" once the PDF is complete\n"
+        "  -l        log file; its last line starts with \"TickCount\" once the PDF is complete\n"
         "The whole parameter text may also be given as one argument, with double quotes\n"
         "around values that contain blanks.");
 }
@@ -52,6 +52,16 @@ inline QString NoMatchingImage(const QString& pattern) {
 }
 inline QString CannotReadImage(const QString& path, const QString& reason) {
     return QStringLiteral("Cannot read the image %1: %2").arg(InPath(path), reason);
+}
+inline QString NotARegularFile() {
+    return QStringLiteral("not a regular file (a folder, device or pipe)");
+}
+inline QString ImageTooLarge(qint64 limit) {
+    return QStringLiteral("larger than %1 MiB, the most an image may have")
+        .arg(QString::number(limit >> 20));
+}
+inline QString GrewWhileRead() {
+    return QStringLiteral("the file grew while it was read");
 }
 inline QString NotAJpeg(const QString& reason) {
     return QStringLiteral("not a JPEG image (%1)").arg(reason);
@@ -89,6 +99,26 @@ inline QString DamagedExistingPdf(const QString& path, const QString& reason) {
                           "rewritten: %2")
         .arg(InPath(path), reason);
 }
+inline QString PageTreeUnreadable(const QString& warning) {
+    return QStringLiteral("its list of pages cannot be read (%1)").arg(warning);
+}
+inline QString PageCountDiffers(const QString& stated, int found) {
+    return QStringLiteral("it says it holds %1 page(s) but %2 were found")
+        .arg(stated, QString::number(found));
+}
+inline QString PageUnreadable(int page, const QString& warning) {
+    return warning.isEmpty()
+               ? QStringLiteral("page %1 cannot be read").arg(page)
+               : QStringLiteral("page %1 cannot be read (%2)").arg(QString::number(page), warning);
+}
+inline QString CannotReadBack(const QString& path, const QString& reason) {
+    return QStringLiteral("The PDF %1 was written but cannot be read back: %2")
+        .arg(InPath(path), reason);
+}
+inline QString PageCountAfterWriting(int found, int expected) {
+    return QStringLiteral("The PDF written holds %1 page(s), not the %2 it should")
+        .arg(QString::number(found), QString::number(expected));
+}
 inline QString CannotWritePdf(const QString& path, const QString& reason) {
     return QStringLiteral("Cannot write the PDF %1: %2").arg(InPath(path), reason);
 }
@@ -100,17 +130,23 @@ inline QString CannotWriteLog(const QString& path, const QString& reason) {
     return QStringLiteral("Cannot write the log %1: %2").arg(InPath(path), reason);
 }
 
-// Outcome. The program waits for the word TickCount in the log: it appears only once the PDF
-// is in place. A failed run ends with the Failed line instead.
+// Outcome. The program waits for the last line of the log to start with TickCount: it is
+// written only once the PDF is in place, with the pages read back from it. A failed run ends
+// with the Failed line instead.
 inline QString ErrorLine(const QString& message) {
     return QStringLiteral("Error: ") + message;
 }
 inline QString Failed(const QString& output) {
     return QStringLiteral("Failed: no PDF was written; %1 is as it was").arg(InPath(output));
 }
-inline QString Completed(int pages, const QString& output, qint64 milliseconds) {
-    return QStringLiteral("Completed: %1 page(s) written to %2, TickCount %3 ms")
-        .arg(QString::number(pages), InPath(output), QString::number(milliseconds));
+inline QString WrittenButWrong(const QString& output) {
+    return QStringLiteral("Failed: %1 was replaced but does not hold the pages it should")
+        .arg(InPath(output));
+}
+inline QString Completed(int added, int total, const QString& output, qint64 milliseconds) {
+    return QStringLiteral("TickCount %1 ms: %2 page(s) added, %3 page(s) in %4")
+        .arg(QString::number(milliseconds), QString::number(added), QString::number(total),
+             InPath(output));
 }
 
 } // namespace quenra::img2pdf::messages

@@ -50,7 +50,9 @@ QStringList ImagePattern::Files(const QString& pattern) {
     const QDir folder = info.dir();
     const QRegularExpression name = NameExpression(info.fileName());
     QStringList files;
-    for (const QString& entry : folder.entryList(QDir::Files)) {
+    // Pipes and devices match as well, so that reading them says what they are rather than
+    // leaving a page out without a word.
+    for (const QString& entry : folder.entryList(QDir::Files | QDir::System)) {
         if (name.match(entry).hasMatch()) {
             files.append(folder.filePath(entry));
         }

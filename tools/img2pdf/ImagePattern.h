@@ -11,7 +11,8 @@ public:
     // The files the pattern names. A * (any run of characters) or ? (one character) in the
     // file name part makes it a pattern, matched without regard to case as on the program's
     // home platform; only those two are wildcards, so names with brackets need no escaping.
-    // The folder part is taken as it stands. Hidden files and folders never match. Without a
+    // The folder part is taken as it stands. Hidden files and folders never match; pipes and
+    // devices do (the converter refuses to read them). Without a
     // wildcard the argument is one file, listed whether or not it exists (reading it then
     // says what is wrong).
     static QStringList Files(const QString& pattern);

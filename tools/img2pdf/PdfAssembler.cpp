@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <qpdf/Pl_Discard.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFObjectHandle.hh>
@@ -146,6 +147,89 @@ QString Reason(const std::exception& exception) {
     return QString::fromStdString(exception.what());
 }
 
+QString FirstWarning(QPDF& pdf) {
+    const std::vector<QPDFExc> warnings = pdf.getWarnings();
+    return warnings.empty() ? QString() : QString::fromStdString(warnings.front().what());
+}
+
+// An object the file refers to but does not hold: it reads as null, yet keeps the number it
+// was referred to by.
+bool IsMissingObject(QPDFObjectHandle object) {
+    return object.isNull() && object.getObjectID() != 0;
+}
+
+// A content stream reads when its data is there and unpacks (content streams are small).
+bool ContentReads(QPDFObjectHandle stream) {
+    if (!stream.isStream()) {
+        return false;
+    }
+    Pl_Discard discard;
+    return stream.pipeStreamData(&discard, nullptr, 0, qpdf_dl_generalized);
+}
+
+// Whether the page's content streams and the XObjects it draws are all there and its content
+// reads. A page without content at all is a blank page, which reads.
+bool PageReads(QPDFPageObjectHelper& page) {
+    QPDFObjectHandle contents = page.getObjectHandle().getKey("/Contents");
+    if (IsMissingObject(contents)) {
+        return false;
+    }
+    if (contents.isArray()) {
+        for (QPDFObjectHandle part : contents.aitems()) {
+            if (!ContentReads(part)) {
+                return false;
+            }
+        }
+    } else if (!contents.isNull() && !ContentReads(contents)) {
+        return false;
+    }
+    QPDFObjectHandle resources = page.getAttribute("/Resources", false);
+    if (IsMissingObject(resources)) {
+        return false;
+    }
+    QPDFObjectHandle xobjects =
+        resources.isDictionary() ? resources.getKey("/XObject") : QPDFObjectHandle::newNull();
+    if (IsMissingObject(xobjects)) {
+        return false;
+    }
+    if (xobjects.isDictionary()) {
+        for (auto [name, xobject] : xobjects.ditems()) {
+            if (!xobject.isStream()) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Why the pages of an existing file cannot all be carried into the new one, or an empty text
+// when they can. Files made by other tools often draw warnings from QPDF about their
+// cross-reference data (the object count of a merged file, for one) though every page reads:
+// those are taken as they are. A page whose objects are missing or unreadable, or a file that
+// holds another number of pages than it says, is refused, since the rewritten file would lose
+// content.
+QString UnreadablePages(QPDF& pdf, int* pageCount) {
+    pdf.getWarnings(); // those of opening the file: its cross-reference data was mended
+    std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
+    *pageCount = static_cast<int>(pages.size());
+    if (pdf.anyWarnings()) {
+        return messages::PageTreeUnreadable(FirstWarning(pdf));
+    }
+    QPDFObjectHandle stated = pdf.getRoot().getKey("/Pages").getKey("/Count");
+    if (!stated.isInteger() || stated.getIntValue() != static_cast<long long>(pages.size())) {
+        return messages::PageCountDiffers(stated.isInteger() ? QString::number(stated.getIntValue())
+                                                             : QStringLiteral("no number"),
+                                          *pageCount);
+    }
+    for (std::size_t at = 0; at < pages.size(); ++at) {
+        const bool reads = PageReads(pages[at]);
+        if (!reads || pdf.anyWarnings()) {
+            return messages::PageUnreadable(static_cast<int>(at + 1), FirstWarning(pdf));
+        }
+    }
+    return QString();
+}
+
 } // namespace
 
 PdfAssembler::PdfAssembler(const ConverterOptions& options) : options_(options) {}
@@ -155,7 +239,7 @@ double PdfAssembler::PointsPerPixel(const JpegHeader& header, const ConverterOpt
     return kPointsPerInch / options.pixelsPerInch.value_or(stated);
 }
 
-bool PdfAssembler::Write(const std::vector<PageImage>& pages, QString* error) {
+bool PdfAssembler::Write(const std::vector<PageImage>& pages, int* oldPages, QString* error) {
     const QString& output = options_.outputPath;
     // With no file to add to, -p makes a new one: there are no old pages to keep.
     const bool keepOldPages =
@@ -182,6 +266,16 @@ bool PdfAssembler::Write(const std::vector<PageImage>& pages, QString* error) {
         } catch (const std::exception& exception) {
             failure = messages::CannotReadExistingPdf(output, Reason(exception));
         }
+        if (failure.isEmpty() && keepOldPages) {
+            try {
+                const QString unreadable = UnreadablePages(pdf, oldPages);
+                if (!unreadable.isEmpty()) {
+                    failure = messages::DamagedExistingPdf(output, unreadable);
+                }
+            } catch (const std::exception& exception) {
+                failure = messages::DamagedExistingPdf(output, Reason(exception));
+            }
+        }
 
         if (failure.isEmpty()) {
             try {
@@ -191,9 +285,9 @@ bool PdfAssembler::Write(const std::vector<PageImage>& pages, QString* error) {
                 QPDFWriter writer(pdf);
                 writer.setOutputPipeline(&pipeline);
                 writer.write();
-                // QPDF repairs what it can of a damaged file and says so in warnings. The
-                // repaired copy may lack pages or objects the damaged file still has, so it
-                // does not replace it.
+                // Copying the old pages reads every stream they hold; a stream QPDF had to
+                // mend on the way may come out other than it is in the file, so the file is
+                // not replaced.
                 if (keepOldPages && pdf.anyWarnings()) {
                     failure = messages::DamagedExistingPdf(
                         output, QString::fromStdString(pdf.getWarnings().front().what()));
@@ -217,6 +311,18 @@ bool PdfAssembler::Write(const std::vector<PageImage>& pages, QString* error) {
         return false;
     }
     return true;
+}
+
+std::optional<int> PdfAssembler::PagesInFile(const QString& path, QString* error) {
+    try {
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processFile(FileNameForQpdf(path).c_str());
+        return static_cast<int>(QPDFPageDocumentHelper(pdf).getAllPages().size());
+    } catch (const std::exception& exception) {
+        *error = messages::CannotReadBack(path, Reason(exception));
+        return std::nullopt;
+    }
 }
 
 } // namespace quenra::img2pdf

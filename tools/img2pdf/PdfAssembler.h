@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace quenra::img2pdf {
@@ -19,8 +20,14 @@ public:
 
     explicit PdfAssembler(const ConverterOptions& options);
 
-    // Writes the PDF. On failure returns false with the reason in error.
-    bool Write(const std::vector<PageImage>& pages, QString* error);
+    // Writes the PDF; oldPages is set to the number of pages kept from the existing file (0
+    // when none are kept). On failure returns false with the reason in error; the existing
+    // file is then as it was.
+    bool Write(const std::vector<PageImage>& pages, int* oldPages, QString* error);
+
+    // The pages the finished file holds, read back from the file itself; nothing (and the
+    // reason in error) when it cannot be read.
+    static std::optional<int> PagesInFile(const QString& path, QString* error);
 
     // The page size in points for an image, at the -r density, else the density the image
     // states, else one pixel per point.
