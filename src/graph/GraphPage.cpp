@@ -15,6 +15,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
 
 namespace quenra {
 
@@ -81,17 +83,22 @@ void PaintMargins(QPainter& painter, QSize bitmap, const PlotGeometry& plot, QCo
     painter.fillRect(Span(0, plot.Top, plot.Left, h), colour);
 }
 
+// Pressure labels right-aligned beside their grid lines, from the bottom up; one closer than a
+// text height to the label below it is left out, so that a small graph never prints its
+// labels over each other.
 void DrawPressureLabels(QPainter& painter, const GraphAxes& axes, const PlotGeometry& plot,
                         const AxisScale& pressure, int h) {
+    std::optional<int> previousY;
     for (int i = 0; i < axes.PressureTicks.Count; ++i) {
         if (!PressureTickShown(axes.PressureScaleIndex, axes.PressureTicks.Value(i))) {
             continue;
         }
         const int y = pressure.ToPixel(RoundedTickValue(axes.PressureTicks, i));
-        if (plot.Top < y && y < plot.Bottom) {
+        if (plot.Top < y && y < plot.Bottom && (!previousY || std::abs(*previousY - y) >= h)) {
             const QString label = TickLabel(axes.PressureTicks, i);
             DrawTextAt(painter, plot.Left - kPressureLabelGap - TextWidth(painter, label),
                        y - h / 2, label);
+            previousY = y;
         }
     }
 }
