@@ -9,6 +9,7 @@
 #include "FirePumpPage.h"
 #include "GraphPaintBox.h"
 #include "HydrantPage.h"
+#include "ProjectDropTarget.h"
 #include "PumpTestPage.h"
 #include "RadioGroup.h"
 #include "ReportView.h"
@@ -85,6 +86,9 @@ MainWindow::MainWindow(Prompter& prompter, Shell& shell, QString programFolder, 
     UpdateWindowCaption();
     resize(1024, 738);
     RotateRecoveryCopies(programFolder_, prompter_);
+    // Queued: the file is opened once the drop has finished, outside the drag's own loop.
+    connect(new ProjectDropTarget(this), &ProjectDropTarget::FileDropped, this,
+            &MainWindow::OpenNamedFile, Qt::QueuedConnection);
 }
 
 MainWindow::~MainWindow() = default;

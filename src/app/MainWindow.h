@@ -27,10 +27,12 @@ class CommentsPage;
 class DataPage;
 class FieldBinder;
 class GraphPaintBox;
+class ManualWindow;
 class PdfCommands;
 class ReportView;
 class Prompter;
 class RadioGroup;
+class RecentProjects;
 class Shell;
 
 // The one window of the program. It owns the project record for the life of the process, shows
@@ -66,12 +68,19 @@ public:
     void NewPumpTest();
     void NewHydrantTest();
     void OpenCommand();
+    // Opens a named file as File > Open does after its dialog: a project or legacy project,
+    // or a client-information file (".ini") into a new fire pump test, as at start. Recent
+    // projects and dropped files come here too.
+    void OpenNamedFile(const QString& path);
     bool SaveCommand();
     bool SaveAsCommand();
     void RecoverLastFileCommand();
     void ShowAbout();
     void CloseAbout();
     void ShowTutorial();
+    RecentProjects* Recent() const { return recent_; }
+    // The built-in manual's window once Help > Tutorial has shown it, else null.
+    ManualWindow* Manual() const { return manual_; }
 
     // The first paint's work: a new project, then the file named on the command line.
     void FirstPaint();
@@ -167,6 +176,8 @@ private:
     ReportView* report_ = nullptr;
     PdfCommands* pdf_ = nullptr;
     PrintDialogRunner printDialog_;
+    RecentProjects* recent_ = nullptr;
+    ManualWindow* manual_ = nullptr;
 };
 
 } // namespace quenra

@@ -1,6 +1,8 @@
 // The commands of the main window's menus and its start and close.
 #include "AboutPage.h"
 #include "MainWindow.h"
+#include "ManualWindow.h"
+#include "RecentProjects.h"
 #include "ReportView.h"
 #include "WindowTexts.h"
 #include "files/ClientInfoImport.h"
@@ -66,6 +68,10 @@ void MainWindow::BuildMenus() {
     QAction* open = AddAction(file, QStringLiteral("Open1"), QStringLiteral("Open"));
     open->setShortcut(QKeySequence::Open);
     connect(open, &QAction::triggered, this, &MainWindow::OpenCommand);
+    QMenu* recent = file->addMenu(window_texts::kRecentProjectsMenu);
+    recent->setObjectName(QStringLiteral("RecentProjects1"));
+    recent_ = new RecentProjects(recent, this);
+    connect(recent_, &RecentProjects::OpenRequested, this, &MainWindow::OpenNamedFile);
     QAction* save = AddAction(file, QStringLiteral("Save1"), QStringLiteral("Save"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &MainWindow::SaveCommand);
@@ -169,18 +175,36 @@ void MainWindow::StartNewProject(bool hydrantTest) {
 }
 
 void MainWindow::OpenCommand() {
-    const std::optional<QString> chosen = prompter_.OpenFileName(window_texts::kOpenFilter);
+    const std::optional<QString> chosen =
+        prompter_.OpenFileNameIn(window_texts::kOpenFilter, recent_->LastFolder());
     if (!chosen) {
         return;
     }
-    OpenProject(project_, *chosen, prompter_, *this);
+    OpenNamedFile(*chosen);
+}
+
+void MainWindow::OpenNamedFile(const QString& path) {
+    if (QFileInfo(path).suffix().toLower() == QStringLiteral("ini")) {
+        StartNewProject(false);
+        ImportClientInfoFile(project_, path, prompter_);
+        RefreshScreen();
+        return;
+    }
+    const ReadOutcome outcome = OpenProject(project_, path, prompter_, *this);
     RefreshScreen();
+    if (outcome == ReadOutcome::Complete) {
+        recent_->Add(path);
+    }
 }
 
 bool MainWindow::SaveCommand() {
     const QString& path = project_.ProjectFileName;
     if (QFileInfo(path).isFile() && !IsLegacyFile(path)) {
-        return WriteProjectFile(project_, path, prompter_);
+        const bool written = WriteProjectFile(project_, path, prompter_);
+        if (written) {
+            recent_->Add(path);
+        }
+        return written;
     }
     // A new project, or one brought in from a legacy file, which is never overwritten.
     return SaveAsCommand();
@@ -197,6 +221,9 @@ bool MainWindow::SaveAsCommand() {
         // The file carries the title its new name gives, the one shown once it is saved.
         UpdateGraphTitle();
         written = WriteProjectFile(project_, project_.ProjectFileName, prompter_);
+        if (written) {
+            recent_->Add(project_.ProjectFileName);
+        }
         UpdateWindowCaption();
     }
     UpdateGraphTitle();
@@ -233,9 +260,18 @@ void MainWindow::CloseAbout() {
 }
 
 void MainWindow::ShowTutorial() {
-    // Nothing is said when the manual is not installed.
-    shell_.StartProgram(QDir(programFolder_).filePath(window_texts::kManualProgram), {},
-                        programFolder_);
+    // A manual program in the program's folder is started as always; without one the manual
+    // that comes with the program is shown.
+    if (shell_.StartProgram(QDir(programFolder_).filePath(window_texts::kManualProgram), {},
+                            programFolder_)) {
+        return;
+    }
+    if (!manual_) {
+        manual_ = new ManualWindow(this);
+    }
+    manual_->show();
+    manual_->raise();
+    manual_->activateWindow();
 }
 
 void MainWindow::GraphOrReportCommand() {
