@@ -146,8 +146,8 @@ void MainWindow::FirstPaint() {
     if (!startFile_.isEmpty() && QFileInfo(startFile_).isFile()) {
         if (QFileInfo(startFile_).suffix().toLower() == QStringLiteral("ini")) {
             ImportClientInfoFile(project_, startFile_, prompter_);
-        } else {
-            OpenProject(project_, startFile_, prompter_, *this);
+        } else if (OpenProject(project_, startFile_, prompter_, *this) == ReadOutcome::Complete) {
+            recent_->Add(startFile_);
         }
     }
     RefreshScreen();

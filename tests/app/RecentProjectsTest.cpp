@@ -3,6 +3,7 @@
 #include "app/RecentProjects.h"
 #include "MainWindowFixture.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -83,6 +84,16 @@ TEST_F(RecentProjectsTest, SavedProjectsAreListedAndTheListOutlivesTheWindow) {
     entries.first()->trigger();
     EXPECT_EQ(Project().ProjectFileName, saved);
     EXPECT_EQ(Project().ClientName, QStringLiteral("Harbor Mills"));
+}
+
+TEST_F(RecentProjectsTest, AProjectNamedOnTheCommandLineIsListed) {
+    const QString project = Copy("Plant.qrx", QStringLiteral("clicked/Plant.qrx"));
+    window_.reset();
+    Start(project); // as a double-click in the file manager starts the program
+    QApplication::processEvents();
+    const QList<QAction*> entries = Entries();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries.first()->data().toString(), project);
 }
 
 TEST_F(RecentProjectsTest, AMissingFileIsGreyedOut) {
