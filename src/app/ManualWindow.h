@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QTextBrowser;
+class QUrl;
 
 namespace quenra {
 
@@ -15,7 +16,14 @@ public:
 
     QTextBrowser* Browser() const { return browser_; }
 
+    // Scrolls the section whose heading has the link name `anchor` (the heading's words in
+    // lower case joined by "-", as the contents list links them) to the top. False when the
+    // manual has no such section.
+    bool ShowSection(const QString& anchor);
+
 private:
+    void FollowLink(const QUrl& link);
+
     QTextBrowser* browser_;
 };
 

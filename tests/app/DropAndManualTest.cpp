@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QMimeData>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -109,6 +112,29 @@ TEST_F(WindowHelp, TutorialShowsTheBuiltInManualWithoutAManualProgram) {
     const QVariant picture =
         text->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("images/graph.png")));
     EXPECT_TRUE(picture.isValid());
+
+    // The contents list leads to its sections.
+    manual->resize(700, 500);
+    QApplication::processEvents();
+    EXPECT_EQ(text->verticalScrollBar()->value(), 0);
+    emit text->anchorClicked(QUrl(QStringLiteral("#the-batch-commands")));
+    EXPECT_GT(text->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(text->cursorForPosition(QPoint(5, 5))
+                    .block()
+                    .text()
+                    .contains(QStringLiteral("The batch commands")));
+
+    // Every entry of the contents list has its section.
+    QFile source(QStringLiteral(":/manual/manual.md"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QRegularExpression link(QStringLiteral("\\]\\(#([^)]+)\\)"));
+    int links = 0;
+    for (const QRegularExpressionMatch& match :
+         link.globalMatch(QString::fromUtf8(source.readAll()))) {
+        EXPECT_TRUE(manual->ShowSection(match.captured(1))) << match.captured(1).toStdString();
+        ++links;
+    }
+    EXPECT_GE(links, 9);
 
     // Asked again, the same window comes back.
     manual->close();
