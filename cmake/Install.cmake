@@ -39,9 +39,9 @@ set(CPACK_PACKAGE_VENDOR "Quenra")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Fire hydrant flow tests and fire pump tests: graph, report and PDF")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quenra computes the supply, pump, combined and NFPA curves of fire hydrant flow tests and\n"
-    "fire pump tests, draws the pressure-flow graph and the multi-page report on screen, on\n"
-    "paper, as JPEG files and as PDF, and runs the same work from the command line.")
+    "Quenra computes the supply, pump, combined and NFPA curves of fire hydrant flow tests and \
+fire pump tests, draws the pressure-flow graph and the multi-page report on screen, on paper, \
+as JPEG files and as PDF, and runs the same work from the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -45,10 +45,11 @@ type=$(XDG_DATA_HOME=$mime_home XDG_DATA_DIRS=/usr/share xdg-mime query filetype
 # and xdg-open starts the installed program on the file (offscreen: no display here).
 [ "$(xdg-mime query default application/x-quenra-project)" = quenra.desktop ] ||
     fail "quenra.desktop does not open projects"
-(HOME=$home QT_QPA_PLATFORM=offscreen setsid xdg-open "$out/Plant.qrx" >/dev/null 2>&1 &)
+# xdg-open asks for a display before it opens anything; the program itself runs offscreen.
+(HOME=$home DISPLAY=:0 QT_QPA_PLATFORM=offscreen setsid xdg-open "$out/Plant.qrx" >/dev/null 2>&1 &)
 started=""
 for _ in $(seq 1 40); do
-    started=$(pgrep -f "^/usr/lib/quenra/quenra $out/Plant.qrx\$" || pgrep -f "^quenra $out/Plant.qrx\$" || true)
+    started=$(pgrep -f "quenra $out/Plant.qrx\$" || true)
     [ -n "$started" ] && break
     sleep 0.25
 done
