@@ -86,9 +86,17 @@ MainWindow::MainWindow(Prompter& prompter, Shell& shell, QString programFolder, 
     UpdateWindowCaption();
     resize(1024, 738);
     RotateRecoveryCopies(programFolder_, prompter_);
-    // Queued: the file is opened once the drop has finished, outside the drag's own loop.
-    connect(new ProjectDropTarget(this), &ProjectDropTarget::FileDropped, this,
-            &MainWindow::OpenNamedFile, Qt::QueuedConnection);
+    // Queued: the file is opened once the drop has finished, outside the drag's own loop. A
+    // file dropped on the About page leaves it first, as File > Open can only be reached so.
+    connect(
+        new ProjectDropTarget(this), &ProjectDropTarget::FileDropped, this,
+        [this](const QString& path) {
+            if (aboutShown_) {
+                CloseAbout();
+            }
+            OpenNamedFile(path);
+        },
+        Qt::QueuedConnection);
 }
 
 MainWindow::~MainWindow() = default;

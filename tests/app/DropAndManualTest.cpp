@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -75,6 +76,18 @@ TEST_P(DroppedFileTest, OpensAsFileOpenDoes) {
     if (auto* edit = qobject_cast<QLineEdit*>(target)) {
         EXPECT_FALSE(edit->text().contains(path));
     }
+}
+
+TEST_F(DroppedFileTest, OnTheAboutPageLeavesItFirst) {
+    Start();
+    Trigger("About1");
+    ASSERT_FALSE(Tabs()->isVisible());
+    const QString path = Path(QStringLiteral("Plant.qrx"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUENRA_EXAMPLES_DIR "/Plant.qrx"), path));
+    EXPECT_TRUE(Drop(Find<QWidget>("AboutBoxPanel"), path));
+    EXPECT_TRUE(Tabs()->isVisible());
+    EXPECT_TRUE(Find<QMenu>("File1")->menuAction()->isVisible());
+    EXPECT_EQ(Project().ProjectFileName, path);
 }
 
 INSTANTIATE_TEST_SUITE_P(
