@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian package made by scripts/package.sh on this machine, checks the installed
 # program (batch commands, per-user folders, desktop entry, project file type) and removes the
-# package again. Needs root (CI runs as root).
+# package again. Runs apt-get as root (through sudo when not run as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 deb=$(ls build/package/quenra_*.deb | head -n 1)
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
 export DEBIAN_FRONTEND=noninteractive
-apt-get install -y -qq "./$deb"
-trap 'apt-get remove -y -qq quenra' EXIT
+$SUDO apt-get install -y -qq "./$deb"
+trap '$SUDO apt-get remove -y -qq quenra' EXIT
 
 fail() { echo "check-package: $*" >&2; exit 1; }
 
@@ -58,6 +62,6 @@ kill $started
 rm -rf "$home" "$out" "$mime_home"
 
 trap - EXIT
-apt-get remove -y -qq quenra
+$SUDO apt-get remove -y -qq quenra
 [ ! -e /usr/bin/quenra ] && [ ! -e /usr/lib/quenra ] || fail "the package left files behind"
 echo "check-package: the package installs, works and removes cleanly"
