@@ -38,10 +38,5 @@ TEST_F(ProgramFolderTest, AnInstalledCopyUsesTheUserFolderThoughItCouldWrite) {
     EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
-TEST_F(ProgramFolderTest, AFolderThatCannotBeWrittenUsesTheUserFolder) {
-    const QString missing = QDir(program_.path()).filePath(QStringLiteral("no/such/folder"));
-    EXPECT_EQ(ProgramFolderFor(missing), UserFolder());
-}
-
 } // namespace
 } // namespace quenra
