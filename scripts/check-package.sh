@@ -50,7 +50,8 @@ type=$(XDG_DATA_HOME=$mime_home XDG_DATA_DIRS=/usr/share xdg-mime query filetype
 [ "$(xdg-mime query default application/x-quenra-project)" = quenra.desktop ] ||
     fail "quenra.desktop does not open projects"
 # xdg-open asks for a display before it opens anything; the program itself runs offscreen.
-(HOME=$home DISPLAY=:0 QT_QPA_PLATFORM=offscreen setsid xdg-open "$out/Plant.qrx" >/dev/null 2>&1 &)
+window_home=$(mktemp -d)
+(HOME=$window_home DISPLAY=:0 QT_QPA_PLATFORM=offscreen setsid xdg-open "$out/Plant.qrx" >/dev/null 2>&1 &)
 started=""
 for _ in $(seq 1 40); do
     started=$(pgrep -f "quenra $out/Plant.qrx\$" || true)
@@ -58,8 +59,16 @@ for _ in $(seq 1 40); do
     sleep 0.25
 done
 [ -n "$started" ] || fail "xdg-open did not start quenra on the project"
+# The window, too, made its "PDF" scratch folder in the user's folder, not its own.
+for _ in $(seq 1 20); do
+    [ -d "$window_home/.local/share/Quenra/PDF" ] && break
+    sleep 0.25
+done
 kill $started
-rm -rf "$home" "$out" "$mime_home"
+[ -d "$window_home/.local/share/Quenra/PDF" ] || fail "the window made no PDF folder in the user's folder"
+[ "$(ls -A /usr/lib/quenra | tr '\n' ' ')" = "Img2PDF quenra quenra.installed " ] ||
+    fail "the window wrote into the program folder: $(ls -A /usr/lib/quenra)"
+rm -rf "$home" "$window_home" "$out" "$mime_home"
 
 trap - EXIT
 $SUDO apt-get remove -y -qq quenra
