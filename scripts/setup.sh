@@ -11,6 +11,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth poppler-utils
+    dpkg-dev file desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
 missing=()

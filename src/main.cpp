@@ -41,6 +41,8 @@ int RunBatch(int argc, char* argv[]) {
 int RunWindow(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quenra"));
+    // Ties the window to the installed desktop entry: its icon and name in the task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quenra"));
     const QStringList arguments = ArgumentsOf(argc, argv);
 
     quenra::QtPrompter prompter;

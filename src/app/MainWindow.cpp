@@ -12,6 +12,7 @@
 #include "HydrantPage.h"
 #include "NumberBoxes.h"
 #include "NumberMarks.h"
+#include "ProjectDropTarget.h"
 #include "PumpTestPage.h"
 #include "RadioGroup.h"
 #include "ReportView.h"
@@ -96,6 +97,17 @@ MainWindow::MainWindow(Prompter& prompter, Shell& shell, QString programFolder, 
     UpdateWindowCaption();
     OpenWithinScreen();
     RotateRecoveryCopies(programFolder_, prompter_);
+    // Queued: the file is opened once the drop has finished, outside the drag's own loop. A
+    // file dropped on the About page leaves it first, as File > Open can only be reached so.
+    connect(
+        new ProjectDropTarget(this), &ProjectDropTarget::FileDropped, this,
+        [this](const QString& path) {
+            if (aboutShown_) {
+                CloseAbout();
+            }
+            OpenNamedFile(path);
+        },
+        Qt::QueuedConnection);
 }
 
 MainWindow::~MainWindow() {

@@ -28,11 +28,13 @@ class CommentsPage;
 class DataPage;
 class FieldBinder;
 class GraphPaintBox;
+class ManualWindow;
 class NumberMarks;
 class PdfCommands;
 class ReportView;
 class Prompter;
 class RadioGroup;
+class RecentProjects;
 class Shell;
 
 // The one window of the program. It owns the project record for the life of the process, shows
@@ -68,6 +70,10 @@ public:
     void NewPumpTest();
     void NewHydrantTest();
     void OpenCommand();
+    // Opens a named file as File > Open does after its dialog: a project or legacy project,
+    // or a client-information file (".ini") into a new fire pump test, as at start. Recent
+    // projects and dropped files come here too. Asks MayReplaceProject first.
+    void OpenNamedFile(const QString& path);
     bool SaveCommand();
     bool SaveAsCommand();
     void RecoverLastFileCommand();
@@ -77,14 +83,14 @@ public:
     // changes to [name]?". Yes saves as Save does; returns whether the record may be replaced
     // (No, or Yes and the save succeeded).
     bool MayReplaceProject();
-    // Opens a project file, or imports a legacy one, after MayReplaceProject: the road of the
-    // Open dialog and of every other way a file is handed to the window.
-    void OpenFile(const QString& path);
     // Whether the record differs from what was last opened, started or saved.
     bool HasUnsavedChanges() const { return unsaved_.Changed(project_); }
     void ShowAbout();
     void CloseAbout();
     void ShowTutorial();
+    RecentProjects* Recent() const { return recent_; }
+    // The built-in manual's window once Help > Tutorial has shown it, else null.
+    ManualWindow* Manual() const { return manual_; }
 
     // The first paint's work: a new project, then the file named on the command line.
     void FirstPaint();
@@ -190,6 +196,8 @@ private:
     ReportView* report_ = nullptr;
     PdfCommands* pdf_ = nullptr;
     PrintDialogRunner printDialog_;
+    RecentProjects* recent_ = nullptr;
+    ManualWindow* manual_ = nullptr;
 };
 
 } // namespace quenra

@@ -1,6 +1,8 @@
 // The commands of the main window's menus and its start and close.
 #include "AboutPage.h"
 #include "MainWindow.h"
+#include "ManualWindow.h"
+#include "RecentProjects.h"
 #include "ReportView.h"
 #include "WindowTexts.h"
 #include "files/ClientInfoImport.h"
@@ -66,6 +68,10 @@ void MainWindow::BuildMenus() {
     QAction* open = AddAction(file, QStringLiteral("Open1"), QStringLiteral("Open"));
     open->setShortcut(QKeySequence::Open);
     connect(open, &QAction::triggered, this, &MainWindow::OpenCommand);
+    QMenu* recent = file->addMenu(window_texts::kRecentProjectsMenu);
+    recent->setObjectName(QStringLiteral("RecentProjects1"));
+    recent_ = new RecentProjects(recent, this);
+    connect(recent_, &RecentProjects::OpenRequested, this, &MainWindow::OpenNamedFile);
     QAction* save = AddAction(file, QStringLiteral("Save1"), QStringLiteral("Save"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &MainWindow::SaveCommand);
@@ -147,7 +153,7 @@ void MainWindow::FirstPaint() {
     }
     unsaved_.Remember(project_);
     if (startFileNamed) {
-        OpenFile(startFile_);
+        OpenNamedFile(startFile_);
     }
 }
 
@@ -194,16 +200,26 @@ bool MainWindow::MayReplaceProject() {
 }
 
 void MainWindow::OpenCommand() {
-    const std::optional<QString> chosen = prompter_.OpenFileName(window_texts::kOpenFilter);
+    const std::optional<QString> chosen =
+        prompter_.OpenFileNameIn(window_texts::kOpenFilter, recent_->LastFolder());
     if (chosen) {
-        OpenFile(*chosen);
+        OpenNamedFile(*chosen);
     }
 }
 
-void MainWindow::OpenFile(const QString& path) {
-    if (MayReplaceProject()) {
-        OpenFileNow(path);
+// Every file the inspector names (chosen, dropped, picked from the recent list or given at
+// start) opens here, after the question that keeps unsaved work.
+void MainWindow::OpenNamedFile(const QString& path) {
+    if (!MayReplaceProject()) {
+        return;
     }
+    if (QFileInfo(path).suffix().toLower() == QStringLiteral("ini")) {
+        StartNewProject(false);
+        ImportClientInfoFile(project_, path, prompter_);
+        RefreshScreen();
+        return;
+    }
+    OpenFileNow(path);
 }
 
 void MainWindow::OpenFileNow(const QString& path) {
@@ -212,6 +228,9 @@ void MainWindow::OpenFileNow(const QString& path) {
     const bool replaces = QFileInfo(path).isFile();
     const ReadOutcome outcome = OpenProject(project_, path, prompter_, *this);
     RefreshScreen();
+    if (outcome == ReadOutcome::Complete) {
+        recent_->Add(path);
+    }
     if (replaces) {
         openStoppedEarly_ = outcome != ReadOutcome::Complete;
         unsaved_.Remember(project_);
@@ -227,6 +246,7 @@ bool MainWindow::SaveCommand() {
         TellUnstorableCharacters(saved, prompter_);
         if (saved.Saved) {
             unsaved_.Remember(project_);
+            recent_->Add(path);
         }
         return saved.Saved;
     }
@@ -246,6 +266,9 @@ bool MainWindow::SaveAsCommand() {
         const SaveResult saved = WriteProjectFile(project_, project_.ProjectFileName, prompter_);
         TellUnstorableCharacters(saved, prompter_);
         written = saved.Saved;
+        if (written) {
+            recent_->Add(project_.ProjectFileName);
+        }
         UpdateWindowCaption();
     }
     UpdateGraphTitle();
@@ -292,9 +315,18 @@ void MainWindow::CloseAbout() {
 }
 
 void MainWindow::ShowTutorial() {
-    // Nothing is said when the manual is not installed.
-    shell_.StartProgram(QDir(programFolder_).filePath(window_texts::kManualProgram), {},
-                        programFolder_);
+    // A manual program in the program's folder is started as always; without one the manual
+    // that comes with the program is shown.
+    if (shell_.StartProgram(QDir(programFolder_).filePath(window_texts::kManualProgram), {},
+                            programFolder_)) {
+        return;
+    }
+    if (!manual_) {
+        manual_ = new ManualWindow(this);
+    }
+    manual_->show();
+    manual_->raise();
+    manual_->activateWindow();
 }
 
 void MainWindow::GraphOrReportCommand() {

@@ -51,7 +51,12 @@ Prompter::Answer QtPrompter::Ask(const QString& question, Choices choices) {
 }
 
 std::optional<QString> QtPrompter::OpenFileName(const QString& filter) {
-    const QString name = QFileDialog::getOpenFileName(parent_, kTitle, {}, QtFileFilter(filter));
+    return OpenFileNameIn(filter, QString());
+}
+
+std::optional<QString> QtPrompter::OpenFileNameIn(const QString& filter, const QString& folder) {
+    const QString name =
+        QFileDialog::getOpenFileName(parent_, kTitle, folder, QtFileFilter(filter));
     return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
 }
 

@@ -20,6 +20,7 @@ public:
     void Inform(const QString& message) override;
     Answer Ask(const QString& question, Choices choices) override;
     std::optional<QString> OpenFileName(const QString& filter) override;
+    std::optional<QString> OpenFileNameIn(const QString& filter, const QString& folder) override;
     std::optional<QString> SaveFileName(const QString& filter, const QString& suggested) override;
     std::optional<quint32> PickColour(quint32 current) override;
     std::optional<QDate> PickDate(const QDate& shown) override;

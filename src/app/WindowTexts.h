@@ -45,6 +45,20 @@ inline QString CannotCreateFolder(const QString& path) {
     return QStringLiteral("Error T56X:  Cannot create ") + path;
 }
 
+// File > Recent Projects: "&1 Plant.qrx [/home/inspector/Projects]".
+inline const QString kRecentProjectsMenu = QStringLiteral("Recent Projects");
+inline QString RecentProjectEntry(int number, const QString& name, const QString& folder) {
+    return QStringLiteral("&%1 %2 [%3]").arg(number).arg(name, folder);
+}
+inline QString RecentProjectMissing(const QString& path) {
+    return QStringLiteral("File [") + path + QStringLiteral("] not found");
+}
+
+// The manual that comes with the program, shown by Help > Tutorial when the manual program is
+// not in the program's folder.
+inline const QString kManualTitle = QStringLiteral("Quenra Manual");
+inline const QString kManualSource = QStringLiteral("qrc:/manual/manual.md");
+
 // The manual program in the program's folder, started by Help > Tutorial.
 #ifdef Q_OS_WIN
 inline const QString kManualProgram = QStringLiteral("Quenra Manual.exe");

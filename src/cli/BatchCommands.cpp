@@ -1,5 +1,6 @@
 #include "BatchCommands.h"
 
+#include "BatchUsage.h"
 #include "CheckCommand.h"
 #include "ConvertCommand.h"
 #include "CurvesCommand.h"
@@ -18,17 +19,9 @@ namespace quenra {
 
 namespace {
 
-const QString kUsage =
-    QStringLiteral("Usage: quenra [FILE]\n"
-                   "       quenra --version\n"
-                   "       quenra --convert IN OUT\n"
-                   "       quenra --check FILE\n"
-                   "       quenra --curves FILE [--test N]\n"
-                   "       quenra --graph FILE OUT.jpg [--test N] [--size INDEX]\n"
-                   "       quenra --summary FILE");
-
+// A command line that asks for nothing the program knows: the usage on stderr.
 int Usage(Prompter& prompter) {
-    prompter.Inform(kUsage);
+    prompter.Inform(kBatchUsage);
     return 2;
 }
 
@@ -79,6 +72,10 @@ bool BatchCommandPaints(const QStringList& arguments) {
 
 int RunBatchCommand(const QStringList& arguments, Prompter& prompter, std::FILE* out) {
     const QString command = arguments.value(0);
+    if (command == QStringLiteral("--help") && arguments.size() == 1) {
+        std::fprintf(out, "%s\n", kBatchUsage.toLocal8Bit().constData());
+        return 0;
+    }
     if (command == QStringLiteral("--version") && arguments.size() == 1) {
         std::fprintf(out, "%s\n", kVersionText);
         return 0;

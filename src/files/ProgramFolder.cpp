@@ -20,7 +20,9 @@ bool CanWriteIn(const QString& folder) {
 } // namespace
 
 QString ProgramFolderFor(const QString& executableFolder) {
-    if (!executableFolder.isEmpty() && CanWriteIn(executableFolder)) {
+    const bool installed = !executableFolder.isEmpty() &&
+                           QFileInfo::exists(QDir(executableFolder).filePath(kInstalledMarker));
+    if (!executableFolder.isEmpty() && !installed && CanWriteIn(executableFolder)) {
         return executableFolder;
     }
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

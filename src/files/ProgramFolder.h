@@ -10,6 +10,11 @@ namespace quenra {
 QString ProgramFolder();
 
 // The same choice for a given executable folder; the per-user folder is created when needed.
+// An installed copy (the install rules put kInstalledMarker beside the program) always uses the
+// per-user folder: its folder belongs to the system, even when an administrator could write in
+// it, and files left there would outlive the package.
 QString ProgramFolderFor(const QString& executableFolder);
+
+inline const QString kInstalledMarker = QStringLiteral("quenra.installed");
 
 } // namespace quenra

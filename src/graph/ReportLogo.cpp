@@ -21,6 +21,13 @@ int Wave(double value) {
 
 } // namespace
 
+QRgb LogoWaveColour(int x, int y) {
+    const int red = Wave(15.0 * std::sin(x / 50.0) + 200.0);
+    const int green = Wave(15.0 * std::cos((x + y) / 70.0) + 200.0);
+    const int blue = Wave(15.0 * std::cos(y / 87.0) + 200.0);
+    return qRgb(red, green, blue);
+}
+
 QImage MakeReportLogo() {
     QImage logo(kLogoWidth, kLogoHeight, QImage::Format_RGB32);
     logo.fill(Qt::white);
@@ -28,10 +35,7 @@ QImage MakeReportLogo() {
     for (int y = 1; y <= kLogoHeight; ++y) {
         auto* row = reinterpret_cast<QRgb*>(logo.scanLine(y - 1));
         for (int x = 1; x <= kLogoWidth; ++x) {
-            const int red = Wave(15.0 * std::sin(x / 50.0) + 200.0);
-            const int green = Wave(15.0 * std::cos((x + y) / 70.0) + 200.0);
-            const int blue = Wave(15.0 * std::cos(y / 87.0) + 200.0);
-            row[x - 1] = qRgb(red, green, blue);
+            row[x - 1] = LogoWaveColour(x, y);
         }
     }
 

@@ -8,6 +8,10 @@ namespace quenra {
 // colours with the name in large blue letters in the middle. 657 x 552 pixels.
 QImage MakeReportLogo();
 
+// The colour of the logo's wave at the picture's own 1-based pixel (x, y); the application icon
+// is painted from the same wave.
+QRgb LogoWaveColour(int x, int y);
+
 constexpr int kLogoWidth = 657;
 constexpr int kLogoHeight = 552;
 

@@ -31,6 +31,11 @@ public:
         Q_UNUSED(filter);
         return std::nullopt;
     }
+    // The same, with the dialog starting in `folder` (empty: wherever the dialog chooses).
+    virtual std::optional<QString> OpenFileNameIn(const QString& filter, const QString& folder) {
+        Q_UNUSED(folder);
+        return OpenFileName(filter);
+    }
     // A file to save to, starting from `suggested`.
     virtual std::optional<QString> SaveFileName(const QString& filter, const QString& suggested) {
         Q_UNUSED(filter);

@@ -148,7 +148,7 @@ TEST_F(MainWindowTest, ASavedProjectIsAskedAboutOnlyAfterItChanges) {
     ASSERT_TRUE(window_->SaveAsCommand());
     Type("Client1", QStringLiteral("Renamed client"));
     prompter_.Answers.push_back(Prompter::Answer::Yes);
-    window_->OpenFile(QStringLiteral(QUENRA_EXAMPLES_DIR "/Hydrant.qrx"));
+    window_->OpenNamedFile(QStringLiteral(QUENRA_EXAMPLES_DIR "/Hydrant.qrx"));
     const QStringList asked = {QStringLiteral("Save changes to [") + copy + "]?"};
     EXPECT_EQ(prompter_.Questions, asked);
     EXPECT_TRUE(Project().IsHydrantTest);
@@ -156,7 +156,7 @@ TEST_F(MainWindowTest, ASavedProjectIsAskedAboutOnlyAfterItChanges) {
     ASSERT_EQ(ReadProjectFile(onDisk, copy, prompter_), ReadOutcome::Complete);
     EXPECT_EQ(onDisk.ClientName, QStringLiteral("Renamed client")) << "Yes saved as Save does";
 
-    window_->OpenFile(copy);
+    window_->OpenNamedFile(copy);
     EXPECT_EQ(prompter_.Questions.size(), 1) << "a file just opened has no changes";
 }
 

@@ -23,6 +23,10 @@ public:
         Filters.append(filter);
         return TakeFileName();
     }
+    std::optional<QString> OpenFileNameIn(const QString& filter, const QString& folder) override {
+        OpenFolders.append(folder);
+        return OpenFileName(filter);
+    }
     std::optional<QString> SaveFileName(const QString& filter, const QString& suggested) override {
         Filters.append(filter);
         SuggestedNames.append(suggested);
@@ -41,6 +45,7 @@ public:
     QStringList Questions;
     QStringList Filters;
     QStringList SuggestedNames; // the names the save dialogs started from
+    QStringList OpenFolders; // where each open dialog that was given a folder started
     QList<quint32> ColourRequests;
     QList<QDate> DateRequests;
     std::deque<Answer> Answers;
