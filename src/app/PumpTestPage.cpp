@@ -5,6 +5,7 @@
 #include "RadioGroup.h"
 #include "StringGrid.h"
 #include "UnitCaptions.h"
+#include "hydraulics/MotorLimits.h"
 #include "hydraulics/NozzleFlow.h"
 #include "hydraulics/NumberText.h"
 #include "hydraulics/PumpTestLayout.h"
@@ -185,10 +186,6 @@ constexpr int kListMargin = 24; // beside the longest item of an open list
 // not asked for.
 constexpr int kPerformanceTopAnnual = 76;
 constexpr int kPerformanceTopAcceptance = 8;
-
-// The motor's voltage may lie 5 % below and 10 % above its rating.
-constexpr double kLowVoltsFactor = 0.95;
-constexpr double kHighVoltsFactor = 1.1;
 
 const QColor kEnabledText(0, 0, 0);
 const QColor kDisabledText(192, 192, 192);
@@ -1182,16 +1179,15 @@ void PumpTestPage::ShowFuelLevel(int level) {
 void PumpTestPage::ShowMotorLimits(const ProjectData& project) {
     // Read as typed: a blank service factor gives no limit here, although the marking of the
     // readings takes it as 1.
-    const double amps = ParseNumber(project.DriverAmps);
-    const double serviceFactor = ParseNumber(project.ServiceFactor);
-    const double volts = ParseNumber(project.DriverVolts);
-    maximumAmps_->setText(kMaximumAmps + (amps == 0.0 || serviceFactor == 0.0
-                                              ? kNotAvailable
-                                              : FormatRounded(2, amps * serviceFactor)));
-    voltageRange_->setText(kVoltageRange +
-                           (volts == 0.0 ? kNotAvailable
-                                         : FormatRounded(1, kLowVoltsFactor * volts) + kRangeJoin +
-                                               FormatRounded(1, kHighVoltsFactor * volts)));
+    const MotorLimits limits(ParseNumber(project.DriverVolts), ParseNumber(project.DriverAmps),
+                             ParseNumber(project.ServiceFactor));
+    maximumAmps_->setText(kMaximumAmps + (limits.StatesMaxAmps()
+                                              ? FormatRounded(2, limits.MaxAmps())
+                                              : kNotAvailable));
+    voltageRange_->setText(kVoltageRange + (limits.StatesVolts()
+                                                ? FormatRounded(1, limits.LowVolts()) + kRangeJoin +
+                                                      FormatRounded(1, limits.HighVolts())
+                                                : kNotAvailable));
 }
 
 } // namespace quenra

@@ -4,6 +4,7 @@
 #include "ReportTexts.h"
 #include "ReportValueText.h"
 
+#include "hydraulics/MotorLimits.h"
 #include "hydraulics/NumberText.h"
 #include "hydraulics/PumpTestTable.h"
 #include "hydraulics/UnitSystem.h"
@@ -71,13 +72,14 @@ void FillMotor(ReportLayout& R, const ProjectData& p, int test, const QString& n
     const double volts = ParseBracedNumber(p.DriverVolts);
     const double amps = ParseBracedNumber(p.DriverAmps);
     const double serviceFactor = ParseBracedNumber(p.ServiceFactor);
+    const MotorLimits limits(volts, amps, serviceFactor);
     R[Label30].Text = text::kMinVolts + FormatRounded(1, volts) + text::kMinVoltsFactor;
-    R[Edit32].Text = RoundedOrNotAvailable(1, volts * 0.95);
+    R[Edit32].Text = RoundedOrNotAvailable(1, limits.LowVolts());
     R[Label32].Text = text::kMaxVolts + FormatRounded(1, volts) + text::kMaxVoltsFactor;
-    R[Edit34].Text = RoundedOrNotAvailable(1, volts * 1.1);
+    R[Edit34].Text = RoundedOrNotAvailable(1, limits.HighVolts());
     R[Label27].Text = text::kMaxAmps + FormatRounded(2, amps) + text::kTimesServiceFactor +
                       FormatRounded(5, serviceFactor) + text::kEquals;
-    R[Edit28].Text = RoundedOrNotAvailable(2, amps * serviceFactor);
+    R[Edit28].Text = RoundedOrNotAvailable(2, limits.MaxAmps());
     R[Label65].Text = MotorSentence(p.MotorMeetsNfpa25[test], nfpa);
     R[Edit35].Text = p.MotorComment[test];
     R[Edit36].Text.clear();
