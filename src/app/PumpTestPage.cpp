@@ -9,6 +9,7 @@
 #include "hydraulics/NozzleFlow.h"
 #include "hydraulics/NumberText.h"
 #include "hydraulics/PumpTestLayout.h"
+#include "model/StoredChoices.h"
 #include "platform/Prompter.h"
 
 #include <QAbstractItemView>
@@ -70,8 +71,6 @@ const QString kTransferSwitchAcceptance =
 const QStringList kTransferSwitchStates = {
     QStringLiteral("N/A"), QStringLiteral("Tested and Passed"), QStringLiteral("Tested and Failed"),
     QStringLiteral("No Transfer Switch"), QStringLiteral("Transfer Switch Not Tested")};
-constexpr int kSwitchFailed = 2;
-constexpr int kSwitchNotTested = 4;
 const QString kExplain = QStringLiteral("Explain");
 
 const QString kPerformanceTitle = QStringLiteral("Pump Performance");
@@ -83,8 +82,7 @@ constexpr int kDoesNotMeet = 1;
 const QString kCombinedCaption = QStringLiteral("Can the combined curve meet the largest demand");
 const QStringList kCombinedChoices = {QStringLiteral("N/A"), QStringLiteral("Yes"),
                                       QStringLiteral("No, explain in comment box.")};
-// The two lists above are stored as 2 - item index: 2 "N/A", 1 "Yes", 0 "No".
-constexpr int kStoredVerdictBase = 2;
+// This list and the motor's list below keep verdict codes, which run from the last item up.
 
 const QString kAcceptanceTitle = QStringLiteral("Controller Acceptance Tests");
 const QString kAutomaticStarts = QStringLiteral("Automatic Starts");
@@ -812,11 +810,10 @@ void PumpTestPage::ConnectEntries() {
     // The verdict lists are stored in forms the entry table does not know.
     connect(meetsNfpa_, &QComboBox::currentIndexChanged, this,
             [this](int index) { project_.MeetsNfpa20[test_] = index != kDoesNotMeet; });
-    connect(combinedMeets_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        project_.CombinedMeetsDemand[test_] = kStoredVerdictBase - index;
-    });
+    connect(combinedMeets_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { project_.CombinedMeetsDemand[test_] = VerdictCodeAt(index); });
     connect(motorMeets_, &QComboBox::currentIndexChanged, this,
-            [this](int index) { project_.MotorMeetsNfpa25[test_] = kStoredVerdictBase - index; });
+            [this](int index) { project_.MotorMeetsNfpa25[test_] = VerdictCodeAt(index); });
 }
 
 QList<FieldBinding> PumpTestPage::Bindings() const {
@@ -1135,10 +1132,12 @@ void PumpTestPage::ShowNozzles(const ProjectData& project, int test) {
 
 void PumpTestPage::ShowTransferSwitch(const ProjectData& project, int test) {
     const bool electric = IsElectricDriver(project);
-    const int state = project.TransferSwitchState[test];
+    const std::optional<TransferSwitchStatus> state =
+        ReadTransferSwitch(project.TransferSwitchState[test]);
     transferCaption_->setText(IsAnnualTest(project, test) ? kTransferSwitchAnnual
                                                           : kTransferSwitchAcceptance);
-    const bool explain = electric && (state == kSwitchFailed || state == kSwitchNotTested);
+    const bool explain = electric && (state == TransferSwitchStatus::Failed ||
+                                      state == TransferSwitchStatus::NotTested);
     for (QWidget* control :
          {static_cast<QWidget*>(transferSwitch_), static_cast<QWidget*>(transferCaption_),
           static_cast<QWidget*>(transferState_), static_cast<QWidget*>(transferNote_)}) {
@@ -1151,8 +1150,8 @@ void PumpTestPage::ShowTransferSwitch(const ProjectData& project, int test) {
 void PumpTestPage::ShowVerdicts(const ProjectData& project, int test) {
     const bool annual = IsAnnualTest(project, test);
     SelectQuietly(meetsNfpa_, project.MeetsNfpa20[test] ? 0 : kDoesNotMeet);
-    SelectQuietly(combinedMeets_, kStoredVerdictBase - project.CombinedMeetsDemand[test]);
-    SelectQuietly(motorMeets_, kStoredVerdictBase - project.MotorMeetsNfpa25[test]);
+    SelectQuietly(combinedMeets_, VerdictListIndex(project.CombinedMeetsDemand[test]));
+    SelectQuietly(motorMeets_, VerdictListIndex(project.MotorMeetsNfpa25[test]));
     meetsCaption_->setText(annual ? kMeetsAnnual : kMeetsAcceptance);
     motorMeetsCaption_->setText(annual ? kMotorMeetsAnnual : kMotorMeetsAcceptance);
     verdictColumn_->layout()->setContentsMargins(

@@ -4,6 +4,7 @@
 #include "hydraulics/NozzleFlow.h"
 #include "hydraulics/NumberText.h"
 #include "hydraulics/PumpTestLayout.h"
+#include "model/StoredChoices.h"
 
 namespace quenra {
 namespace {
@@ -190,9 +191,11 @@ bool IsDieselDriver(const ProjectData& project) {
 bool HasTransferSwitchRow(const ProjectData& project, int pumpTest) {
     if (!IsPumpTest(pumpTest))
         return false;
-    // 1 "Tested and Passed", 2 "Tested and Failed": the switch test took the last row.
-    const int state = project.TransferSwitchState[pumpTest];
-    return (state == 1 || state == 2) && IsElectricDriver(project);
+    // A switch tested, passed or failed, took the last row.
+    const std::optional<TransferSwitchStatus> state =
+        ReadTransferSwitch(project.TransferSwitchState[pumpTest]);
+    return (state == TransferSwitchStatus::Passed || state == TransferSwitchStatus::Failed) &&
+           IsElectricDriver(project);
 }
 
 } // namespace quenra
