@@ -1,6 +1,6 @@
 #include "output/JpegWriter.h"
 
-#include "output/JpegErrorTrap.h"
+#include "JpegErrorTrap.h"
 
 #include <QSaveFile>
 #include <QtEndian>
