@@ -191,7 +191,7 @@ bool IsDieselDriver(const ProjectData& project) {
 bool HasTransferSwitchRow(const ProjectData& project, int pumpTest) {
     if (!IsPumpTest(pumpTest))
         return false;
-    // A switch tested, passed or failed, took the last row.
+    // A switch that was tested, passed or failed, took the last row of readings.
     const std::optional<TransferSwitchStatus> state =
         ReadTransferSwitch(project.TransferSwitchState[pumpTest]);
     return (state == TransferSwitchStatus::Passed || state == TransferSwitchStatus::Failed) &&

@@ -1,6 +1,14 @@
 #include "StoredChoices.h"
 
 namespace quenra {
+namespace {
+
+// Both verdict lists have the codes 0, 1 and 2.
+bool IsVerdictCode(int stored) {
+    return stored >= 0 && stored <= StoredCode(DemandVerdict::NotApplicable);
+}
+
+} // namespace
 
 std::optional<TransferSwitchStatus> ReadTransferSwitch(int stored) {
     if (stored < StoredCode(TransferSwitchStatus::NotApplicable) ||
@@ -10,25 +18,11 @@ std::optional<TransferSwitchStatus> ReadTransferSwitch(int stored) {
 }
 
 DemandVerdict ReadDemandVerdict(int stored) {
-    switch (stored) {
-    case StoredCode(DemandVerdict::CanMeet):
-        return DemandVerdict::CanMeet;
-    case StoredCode(DemandVerdict::NotApplicable):
-        return DemandVerdict::NotApplicable;
-    default:
-        return DemandVerdict::CannotMeet;
-    }
+    return IsVerdictCode(stored) ? static_cast<DemandVerdict>(stored) : DemandVerdict::CannotMeet;
 }
 
 MotorVerdict ReadMotorVerdict(int stored) {
-    switch (stored) {
-    case StoredCode(MotorVerdict::Meets):
-        return MotorVerdict::Meets;
-    case StoredCode(MotorVerdict::NotTaken):
-        return MotorVerdict::NotTaken;
-    default:
-        return MotorVerdict::Fails;
-    }
+    return IsVerdictCode(stored) ? static_cast<MotorVerdict>(stored) : MotorVerdict::Fails;
 }
 
 } // namespace quenra
