@@ -6,9 +6,11 @@
 #include "StringGrid.h"
 #include "UnitCaptions.h"
 #include "WrappingRow.h"
+#include "hydraulics/MotorLimits.h"
 #include "hydraulics/NozzleFlow.h"
 #include "hydraulics/NumberText.h"
 #include "hydraulics/PumpTestLayout.h"
+#include "model/StoredChoices.h"
 #include "platform/Prompter.h"
 
 #include <QAbstractItemView>
@@ -70,8 +72,6 @@ const QString kTransferSwitchAcceptance =
 const QStringList kTransferSwitchStates = {
     QStringLiteral("N/A"), QStringLiteral("Tested and Passed"), QStringLiteral("Tested and Failed"),
     QStringLiteral("No Transfer Switch"), QStringLiteral("Transfer Switch Not Tested")};
-constexpr int kSwitchFailed = 2;
-constexpr int kSwitchNotTested = 4;
 const QString kExplain = QStringLiteral("Explain");
 
 const QString kPerformanceTitle = QStringLiteral("Pump Performance");
@@ -83,8 +83,7 @@ constexpr int kDoesNotMeet = 1;
 const QString kCombinedCaption = QStringLiteral("Can the combined curve meet the largest demand");
 const QStringList kCombinedChoices = {QStringLiteral("N/A"), QStringLiteral("Yes"),
                                       QStringLiteral("No, explain in comment box.")};
-// The two lists above are stored as 2 - item index: 2 "N/A", 1 "Yes", 0 "No".
-constexpr int kStoredVerdictBase = 2;
+// This list and the motor's list below keep verdict codes, which run from the last item up.
 
 const QString kAcceptanceTitle = QStringLiteral("Controller Acceptance Tests");
 const QString kAutomaticStarts = QStringLiteral("Automatic Starts");
@@ -187,10 +186,6 @@ constexpr int kListMargin = 24; // beside the longest item of an open list
 // not asked for.
 constexpr int kPerformanceTopAnnual = 76;
 constexpr int kPerformanceTopAcceptance = 8;
-
-// The motor's voltage may lie 5 % below and 10 % above its rating.
-constexpr double kLowVoltsFactor = 0.95;
-constexpr double kHighVoltsFactor = 1.1;
 
 const QColor kEnabledText(0, 0, 0);
 const QColor kDisabledText(192, 192, 192);
@@ -824,11 +819,10 @@ void PumpTestPage::ConnectEntries() {
     // The verdict lists are stored in forms the entry table does not know.
     connect(meetsNfpa_, &QComboBox::currentIndexChanged, this,
             [this](int index) { project_.MeetsNfpa20[test_] = index != kDoesNotMeet; });
-    connect(combinedMeets_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        project_.CombinedMeetsDemand[test_] = kStoredVerdictBase - index;
-    });
+    connect(combinedMeets_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { project_.CombinedMeetsDemand[test_] = VerdictCodeAt(index); });
     connect(motorMeets_, &QComboBox::currentIndexChanged, this,
-            [this](int index) { project_.MotorMeetsNfpa25[test_] = kStoredVerdictBase - index; });
+            [this](int index) { project_.MotorMeetsNfpa25[test_] = VerdictCodeAt(index); });
 }
 
 QList<FieldBinding> PumpTestPage::Bindings() const {
@@ -1147,10 +1141,12 @@ void PumpTestPage::ShowNozzles(const ProjectData& project, int test) {
 
 void PumpTestPage::ShowTransferSwitch(const ProjectData& project, int test) {
     const bool electric = IsElectricDriver(project);
-    const int state = project.TransferSwitchState[test];
+    const std::optional<TransferSwitchStatus> state =
+        ReadTransferSwitch(project.TransferSwitchState[test]);
     transferCaption_->setText(IsAnnualTest(project, test) ? kTransferSwitchAnnual
                                                           : kTransferSwitchAcceptance);
-    const bool explain = electric && (state == kSwitchFailed || state == kSwitchNotTested);
+    const bool explain = electric && (state == TransferSwitchStatus::Failed ||
+                                      state == TransferSwitchStatus::NotTested);
     for (QWidget* control :
          {static_cast<QWidget*>(transferSwitch_), static_cast<QWidget*>(transferCaption_),
           static_cast<QWidget*>(transferState_), static_cast<QWidget*>(transferNote_)}) {
@@ -1163,8 +1159,8 @@ void PumpTestPage::ShowTransferSwitch(const ProjectData& project, int test) {
 void PumpTestPage::ShowVerdicts(const ProjectData& project, int test) {
     const bool annual = IsAnnualTest(project, test);
     SelectQuietly(meetsNfpa_, project.MeetsNfpa20[test] ? 0 : kDoesNotMeet);
-    SelectQuietly(combinedMeets_, kStoredVerdictBase - project.CombinedMeetsDemand[test]);
-    SelectQuietly(motorMeets_, kStoredVerdictBase - project.MotorMeetsNfpa25[test]);
+    SelectQuietly(combinedMeets_, VerdictListIndex(project.CombinedMeetsDemand[test]));
+    SelectQuietly(motorMeets_, VerdictListIndex(project.MotorMeetsNfpa25[test]));
     meetsCaption_->setText(annual ? kMeetsAnnual : kMeetsAcceptance);
     motorMeetsCaption_->setText(annual ? kMotorMeetsAnnual : kMotorMeetsAcceptance);
     verdictColumn_->layout()->setContentsMargins(
@@ -1191,16 +1187,15 @@ void PumpTestPage::ShowFuelLevel(int level) {
 void PumpTestPage::ShowMotorLimits(const ProjectData& project) {
     // Read as typed: a blank service factor gives no limit here, although the marking of the
     // readings takes it as 1.
-    const double amps = ParseNumber(project.DriverAmps);
-    const double serviceFactor = ParseNumber(project.ServiceFactor);
-    const double volts = ParseNumber(project.DriverVolts);
-    maximumAmps_->setText(kMaximumAmps + (amps == 0.0 || serviceFactor == 0.0
-                                              ? kNotAvailable
-                                              : FormatRounded(2, amps * serviceFactor)));
-    voltageRange_->setText(kVoltageRange +
-                           (volts == 0.0 ? kNotAvailable
-                                         : FormatRounded(1, kLowVoltsFactor * volts) + kRangeJoin +
-                                               FormatRounded(1, kHighVoltsFactor * volts)));
+    const MotorLimits limits(ParseNumber(project.DriverVolts), ParseNumber(project.DriverAmps),
+                             ParseNumber(project.ServiceFactor));
+    maximumAmps_->setText(kMaximumAmps + (limits.StatesMaxAmps()
+                                              ? FormatRounded(2, limits.MaxAmps())
+                                              : kNotAvailable));
+    voltageRange_->setText(kVoltageRange + (limits.StatesVolts()
+                                                ? FormatRounded(1, limits.LowVolts()) + kRangeJoin +
+                                                      FormatRounded(1, limits.HighVolts())
+                                                : kNotAvailable));
 }
 
 } // namespace quenra

@@ -1,49 +1,31 @@
 #include "hydraulics/PumpTestTable.h"
 
+#include "hydraulics/MotorLimits.h"
 #include "hydraulics/NozzleFlow.h"
 #include "hydraulics/NumberText.h"
 #include "hydraulics/PumpTestLayout.h"
-
-#include <cmath>
+#include "model/StoredChoices.h"
 
 namespace quenra {
 namespace {
 
 using ReadingRow = std::array<QString, kReadingColumns + 1>;
 
-constexpr double kLowVoltsFactor = 0.95;
-constexpr double kHighVoltsFactor = 1.1;
-
 // Limits the readings of a pump test are judged by, from the pump and driver data.
 struct ReadingLimits {
     double RatedSpeed = 0.0;
-    double LowVolts = 0.0;
-    double HighVolts = 0.0;
-    double MaxAmps = 0.0;
+    MotorLimits Motor;
     // Only an electric motor has volts and amps worth judging; a driver kind with no
     // selection gets no marking either.
     bool Judged = false;
 };
 
-// A limit as the inspector reads it on the page: 100 A times a service factor of 1.15 is 115 A,
-// not the 114.99999999999999 of binary arithmetic, which would mark a reading of exactly 115.
-double AsReadLimit(double limit) {
-    constexpr double kScale = 1e6;
-    return std::abs(limit) < 1e9 ? std::round(limit * kScale) / kScale : limit;
-}
-
 ReadingLimits ReadLimits(const ProjectData& project) {
-    ReadingLimits limits;
-    limits.RatedSpeed = ParseNumber(project.RatedSpeed);
-    const double ratedVolts = ParseNumber(project.DriverVolts);
-    limits.LowVolts = AsReadLimit(kLowVoltsFactor * ratedVolts);
-    limits.HighVolts = AsReadLimit(kHighVoltsFactor * ratedVolts);
-    double serviceFactor = ParseNumber(project.ServiceFactor);
-    if (!(serviceFactor > 0.0))
-        serviceFactor = 1.0;
-    limits.MaxAmps = AsReadLimit(ParseNumber(project.DriverAmps) * serviceFactor);
-    limits.Judged = project.DriverKind == kElectricDriver;
-    return limits;
+    return ReadingLimits{ParseNumber(project.RatedSpeed),
+                         MotorLimits(ParseNumber(project.DriverVolts),
+                                     ParseNumber(project.DriverAmps),
+                                     ParseNumber(project.ServiceFactor)),
+                         project.DriverKind == kElectricDriver};
 }
 
 bool IsPumpTest(int pumpTest) {
@@ -131,8 +113,8 @@ bool UpdateReadingRow(ReadingRow& shown, ReadingRow& stored, int row, const Read
                       const std::optional<GridCell>& editing) {
     bool outOfRange = false;
     if (limits.Judged) {
-        const auto voltsOut = [&](double v) { return v < limits.LowVolts || v > limits.HighVolts; };
-        const auto ampsOut = [&](double a) { return a > limits.MaxAmps; };
+        const auto voltsOut = [&](double v) { return limits.Motor.VoltsOutside(v); };
+        const auto ampsOut = [&](double a) { return limits.Motor.AmpsOutside(a); };
         outOfRange = MarkPhaseReadings(shown, kFirstVoltsColumn, row, editing, voltsOut);
         outOfRange =
             MarkPhaseReadings(shown, kFirstAmpsColumn, row, editing, ampsOut) || outOfRange;
@@ -209,9 +191,11 @@ bool IsDieselDriver(const ProjectData& project) {
 bool HasTransferSwitchRow(const ProjectData& project, int pumpTest) {
     if (!IsPumpTest(pumpTest))
         return false;
-    // 1 "Tested and Passed", 2 "Tested and Failed": the switch test took the last row.
-    const int state = project.TransferSwitchState[pumpTest];
-    return (state == 1 || state == 2) && IsElectricDriver(project);
+    // A switch that was tested, passed or failed, took the last row of readings.
+    const std::optional<TransferSwitchStatus> state =
+        ReadTransferSwitch(project.TransferSwitchState[pumpTest]);
+    return (state == TransferSwitchStatus::Passed || state == TransferSwitchStatus::Failed) &&
+           IsElectricDriver(project);
 }
 
 } // namespace quenra

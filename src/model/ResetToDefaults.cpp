@@ -1,6 +1,7 @@
 #include "ResetToDefaults.h"
 
 #include "ProjectData.h"
+#include "StoredChoices.h"
 
 namespace quenra {
 
@@ -42,8 +43,8 @@ void FillDefaults(ProjectData& p) {
         p.HydrantDemandColor[i] = MakeColour(0, 0, RampComponent(i));
 
         p.PumpTestKind[i] = QStringLiteral("Annual");
-        p.CombinedMeetsDemand[i] = 2;
-        p.MotorMeetsNfpa25[i] = 2;
+        p.CombinedMeetsDemand[i] = StoredCode(DemandVerdict::NotApplicable);
+        p.MotorMeetsNfpa25[i] = StoredCode(MotorVerdict::NotTaken);
     }
 
     p.FirePumpType = QStringLiteral("Not Specified");

@@ -1,6 +1,6 @@
 #include "output/JpegWriter.h"
 
-#include "output/JpegErrorTrap.h"
+#include "JpegErrorTrap.h"
 #include "output/PendingJpegFiles.h"
 
 #include <QtEndian>

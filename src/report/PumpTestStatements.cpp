@@ -4,9 +4,11 @@
 #include "ReportTexts.h"
 #include "ReportValueText.h"
 
+#include "hydraulics/MotorLimits.h"
 #include "hydraulics/NumberText.h"
 #include "hydraulics/PumpTestTable.h"
 #include "hydraulics/UnitSystem.h"
+#include "model/StoredChoices.h"
 
 namespace quenra {
 
@@ -14,17 +16,6 @@ namespace {
 
 using enum ControlId;
 namespace text = report_text;
-
-// Motor answers as the test stores them.
-constexpr int kMotorMeets = 1;
-constexpr int kMotorNotTaken = 2;
-
-// Transfer switch states.
-constexpr int kSwitchNotApplicable = 0;
-constexpr int kSwitchPassed = 1;
-constexpr int kSwitchFailed = 2;
-constexpr int kNoSwitch = 3;
-constexpr int kSwitchNotTested = 4;
 
 // A section shows its comment lines only when there is a comment; these are its heights.
 struct SectionHeights {
@@ -58,11 +49,15 @@ void FillPerformance(ReportLayout& R, const ProjectData& p, int test, const QStr
     SetHeight(R, PanelId::Panel7, p.NfpaComment[test], kPerformanceHeights);
 }
 
-QString MotorSentence(int answer, const QString& nfpa) {
-    if (answer == kMotorMeets)
+QString MotorSentence(MotorVerdict answer, const QString& nfpa) {
+    switch (answer) {
+    case MotorVerdict::Meets:
         return text::kMotorMeets + nfpa + text::kMotorMeetsEnd;
-    if (answer == kMotorNotTaken)
+    case MotorVerdict::NotTaken:
         return text::kVoltsAmpsNotTaken + nfpa + text::kFullStop;
+    case MotorVerdict::Fails:
+        break;
+    }
     return text::kMotorFails + nfpa + text::kMotorFailsEnd;
 }
 
@@ -71,14 +66,15 @@ void FillMotor(ReportLayout& R, const ProjectData& p, int test, const QString& n
     const double volts = ParseBracedNumber(p.DriverVolts);
     const double amps = ParseBracedNumber(p.DriverAmps);
     const double serviceFactor = ParseBracedNumber(p.ServiceFactor);
+    const MotorLimits limits(volts, amps, serviceFactor);
     R[Label30].Text = text::kMinVolts + FormatRounded(1, volts) + text::kMinVoltsFactor;
-    R[Edit32].Text = RoundedOrNotAvailable(1, volts * 0.95);
+    R[Edit32].Text = RoundedOrNotAvailable(1, limits.LowVolts());
     R[Label32].Text = text::kMaxVolts + FormatRounded(1, volts) + text::kMaxVoltsFactor;
-    R[Edit34].Text = RoundedOrNotAvailable(1, volts * 1.1);
+    R[Edit34].Text = RoundedOrNotAvailable(1, limits.HighVolts());
     R[Label27].Text = text::kMaxAmps + FormatRounded(2, amps) + text::kTimesServiceFactor +
                       FormatRounded(5, serviceFactor) + text::kEquals;
-    R[Edit28].Text = RoundedOrNotAvailable(2, amps * serviceFactor);
-    R[Label65].Text = MotorSentence(p.MotorMeetsNfpa25[test], nfpa);
+    R[Edit28].Text = RoundedOrNotAvailable(2, limits.MaxAmps());
+    R[Label65].Text = MotorSentence(ReadMotorVerdict(p.MotorMeetsNfpa25[test]), nfpa);
     R[Edit35].Text = p.MotorComment[test];
     R[Edit36].Text.clear();
     SetHeight(R, PanelId::Panel11, p.MotorComment[test], kMotorHeights);
@@ -128,32 +124,29 @@ void FillPressureSettings(ReportLayout& R, const ProjectData& p, int test) {
     SetHeight(R, PanelId::Panel15, p.PressureSettingsComment[test], kPressureSettingHeights);
 }
 
-QString TransferSwitchSentence(int state, const QString& nfpa) {
-    switch (state) {
-    case kSwitchPassed:
+QString TransferSwitchSentence(std::optional<TransferSwitchStatus> state, const QString& nfpa) {
+    if (state == TransferSwitchStatus::Passed)
         return text::kSwitchPassed + nfpa + text::kSwitchPassedEnd;
-    case kSwitchFailed:
+    if (state == TransferSwitchStatus::Failed)
         return text::kSwitchFailed + nfpa + text::kSwitchFailedEnd;
-    case kSwitchNotTested:
+    if (state == TransferSwitchStatus::NotTested)
         return text::kSwitchNotTested + nfpa + text::kSwitchNotTestedEnd;
-    default:
-        return QString();
-    }
+    return QString();
 }
 
 void FillTransferSwitch(ReportLayout& R, const ProjectData& p, int test, const QString& nfpa) {
-    const int state = p.TransferSwitchState[test];
+    const std::optional<TransferSwitchStatus> state =
+        ReadTransferSwitch(p.TransferSwitchState[test]);
     const bool electric = IsElectricDriver(p);
-    // A state no list item stands for (from a damaged file) says nothing about the switch.
-    const bool known = state >= kSwitchNotApplicable && state <= kSwitchNotTested;
-    R.Panel(PanelId::Panel17).Visible =
-        electric && known && state != kSwitchNotApplicable && state != kNoSwitch;
+    R.Panel(PanelId::Panel17).Visible = electric && state &&
+                                        state != TransferSwitchStatus::NotApplicable &&
+                                        state != TransferSwitchStatus::NoSwitch;
     R[Label44].Text = TransferSwitchSentence(state, nfpa);
     R[Edit46].Text = p.TransferSwitchNote[test];
     R[Edit47].Text.clear();
     SetHeight(R, PanelId::Panel17, p.TransferSwitchNote[test], kTransferSwitchHeights);
-    R.Panel(PanelId::Panel19).Visible =
-        electric && (state == kSwitchPassed || state == kSwitchFailed);
+    R.Panel(PanelId::Panel19).Visible = electric && (state == TransferSwitchStatus::Passed ||
+                                                     state == TransferSwitchStatus::Failed);
     FillTransferSwitchGrid(R.SG2, p, test);
 }
 

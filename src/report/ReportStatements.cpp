@@ -8,6 +8,7 @@
 #include "hydraulics/ChoiceItems.h"
 #include "hydraulics/NumberText.h"
 #include "hydraulics/UnitSystem.h"
+#include "model/StoredChoices.h"
 
 #include <array>
 
@@ -17,10 +18,6 @@ namespace {
 
 using enum ControlId;
 namespace text = report_text;
-
-// Combined-curve answers as the test stores them.
-constexpr int kCombinedYes = 1;
-constexpr int kCombinedNotApplicable = 2;
 
 constexpr std::array kDemandBoxes = {Edit11, Edit13, Edit16, Edit18, Edit20};
 constexpr std::array kDemandLabels = {Label11, Label13, Label16, Label18, Label20};
@@ -75,10 +72,11 @@ void FillPumpAndDriverSection(ReportLayout& R, const ReportFillContext& context,
     R[Edit10].Text = StoredChoiceText(p.PumpPurpose, PumpPurposeItems()) + text::kFullStop;
 }
 
-void FillCombinedCurveSentence(ReportLayout& R, const ProjectData& p, int answer, int test) {
-    if (answer == kCombinedNotApplicable)
+void FillCombinedCurveSentence(ReportLayout& R, const ProjectData& p, DemandVerdict answer,
+                               int test) {
+    if (answer == DemandVerdict::NotApplicable)
         R[Label22].Text.clear();
-    else if (answer == kCombinedYes)
+    else if (answer == DemandVerdict::CanMeet)
         R[Label22].Text =
             text::kCombinedSubject + text::kCan + text::kCombinedObject + text::kListedBelow;
     else
@@ -125,7 +123,7 @@ void PlaceDemandLines(ReportLayout& R, int boxTop, int labelTop) {
 // Hydrant projects list the demand points alone; fire pump projects put the combined-curve
 // sentence and its comment above them, and the lines move up into whatever of those is not
 // shown.
-void LayOutDemandSection(ReportLayout& R, const ProjectData& p, int answer, int test) {
+void LayOutDemandSection(ReportLayout& R, const ProjectData& p, DemandVerdict answer, int test) {
     ReportPanel& panel = R.Panel(PanelId::Panel28);
     if (p.IsHydrantTest) {
         PlaceDemandLines(R, 23, 27);
@@ -133,7 +131,7 @@ void LayOutDemandSection(ReportLayout& R, const ProjectData& p, int answer, int 
         panel.Visible = R.DemandLineCount > 0;
         return;
     }
-    int up = answer == kCombinedNotApplicable ? 23 : -1;
+    int up = answer == DemandVerdict::NotApplicable ? 23 : -1;
     R[Edit78].Top = 47 - up;
     R[Label71].Top = 51 - up;
     R[Edit31].Top = 73 - up;
@@ -152,7 +150,7 @@ void FillReportTexts(ReportLayout& R, const ReportFillContext& context, int test
     FillClientSection(R, context);
     FillPumpAndDriverSection(R, context, testNumber);
 
-    const int answer = TestValue(p.CombinedMeetsDemand, testNumber);
+    const DemandVerdict answer = ReadDemandVerdict(TestValue(p.CombinedMeetsDemand, testNumber));
     FillCombinedCurveSentence(R, p, answer, testNumber);
     FillDemandLines(R, context);
     LayOutDemandSection(R, p, answer, testNumber);

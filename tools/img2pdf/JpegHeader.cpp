@@ -1,7 +1,7 @@
 #include "JpegHeader.h"
 
 #include "ConverterMessages.h"
-#include "output/JpegErrorTrap.h"
+#include "JpegErrorTrap.h"
 
 #include <csetjmp>
 #include <cstdio>
