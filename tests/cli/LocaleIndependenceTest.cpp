@@ -55,6 +55,9 @@ class LocaleIndependence : public ::testing::TestWithParam<const char*> {};
 // files order the tests the same in each, so pages and curves are the same.
 TEST_P(LocaleIndependence, ReportPagesAndCurvesAreTheSameInEveryLocale) {
     const QString project = Example(GetParam());
+    // The first report a process draws can differ from later ones in the smoothing of the logo's
+    // edges (the same in every locale); one run first, so that only the locale differs below.
+    RunIn(QLocale(QLocale::English, QLocale::UnitedStates), project);
     const Outputs us = RunIn(QLocale(QLocale::English, QLocale::UnitedStates), project);
     ASSERT_FALSE(us.Pages.isEmpty());
     for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::German, QLocale::Germany)}) {

@@ -113,7 +113,7 @@ TEST(PdfCommand, TwoJobsAtOnceEachMakeTheirOwnPdf) {
     ASSERT_EQ(PdfJob(Example("Hydrant.qrx"), hydrant).Wait(), 0);
     const QList<QByteArray> plantPages = PageImages(plant);
     const QList<QByteArray> hydrantPages = PageImages(hydrant);
-    ASSERT_EQ(plantPages.size(), 3);
+    ASSERT_EQ(plantPages.size(), 4);
     ASSERT_EQ(hydrantPages.size(), 2);
 
     for (int round = 1; round <= 10; ++round) {

@@ -141,7 +141,15 @@ TEST_F(ConverterEndToEndTest, AReplacementStoppedAtAnyMomentLeavesTheOldOrTheNew
             restore.write(old);
         } else {
             EXPECT_EQ(result.Outcome, ConverterOutcome::Cancelled) << result.Message.toStdString();
-            EXPECT_EQ(Read(pdf), old) << "stopped after " << polls << " polls";
+            // Stopped before or after the converter put the finished file in place: the name
+            // holds the old PDF or the whole new one, never a part.
+            const QByteArray left = Read(pdf);
+            if (left != old) {
+                EXPECT_EQ(PdfReader(pdf).PageCount(), 3) << "stopped after " << polls << " polls";
+                QFile restore(pdf);
+                ASSERT_TRUE(restore.open(QIODevice::WriteOnly));
+                restore.write(old);
+            }
         }
     }
     EXPECT_LT(completed, 12) << "no conversion was stopped on its way";
