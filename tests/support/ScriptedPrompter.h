@@ -45,7 +45,7 @@ public:
     QStringList Questions;
     QStringList Filters;
     QStringList SuggestedNames; // the names the save dialogs started from
-    QStringList OpenFolders; // where each open dialog that was given a folder started
+    QStringList OpenFolders;    // where each open dialog that was given a folder started
     QList<quint32> ColourRequests;
     QList<QDate> DateRequests;
     std::deque<Answer> Answers;
