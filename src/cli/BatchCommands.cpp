@@ -1,5 +1,6 @@
 #include "BatchCommands.h"
 
+#include "BatchPrompter.h"
 #include "CheckCommand.h"
 #include "ConvertCommand.h"
 #include "CurvesCommand.h"
@@ -75,7 +76,8 @@ bool BatchCommandPaints(const QStringList& arguments) {
            command == QStringLiteral("--pdf");
 }
 
-int RunBatchCommand(const QStringList& arguments, Prompter& prompter, std::FILE* out) {
+int RunBatchCommand(const QStringList& arguments, Prompter& messages, std::FILE* out) {
+    BatchPrompter prompter(messages);
     const QString command = arguments.value(0);
     if (command == QStringLiteral("--version") && arguments.size() == 1) {
         std::fprintf(out, "%s\n", kVersionText);
