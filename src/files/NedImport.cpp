@@ -16,6 +16,7 @@
 
 #include <array>
 #include <span>
+#include <utility>
 
 namespace quenra {
 
@@ -36,6 +37,7 @@ struct NedRecord {
     QString name;
     QString text;
     int value = 0;
+    QString valueText; // read into `value` only for a record that is applied
 };
 
 // Takes the next field off the front of `rest`. A quoted field ends at the next quote (or at
@@ -58,13 +60,13 @@ QString TakeField(QStringView& rest) {
     return (comma < 0 ? rest : rest.mid(comma + 1)).toString();
 }
 
-NedRecord SplitRecord(const QString& line) {
-    QStringView rest(line);
+// The fields after the kind, taken off `rest`.
+NedRecord SplitRecord(QString kind, QStringView rest) {
     NedRecord record;
-    record.kind = TakeField(rest);
+    record.kind = std::move(kind);
     record.name = TakeField(rest);
     record.text = TakeField(rest);
-    record.value = ParseIntegerOr(TakeField(rest), 0);
+    record.valueText = TakeField(rest);
     return record;
 }
 
@@ -514,12 +516,13 @@ void EnterScope(ImportState& state, const QString& name) {
     }
 }
 
-void ApplyRecord(ImportState& state, const NedRecord& record) {
+void ApplyRecord(ImportState& state, NedRecord& record) {
     if (record.kind == kFormKind) {
         EnterScope(state, record.name);
         return;
     }
     if (const Apply apply = RulesOf(state.scope).value(record.name)) {
+        record.value = ParseIntegerOr(record.valueText, 0);
         apply(state, record);
         state.result.DataFound = true;
         return;
@@ -540,7 +543,14 @@ ImportResult ImportNedText(ProjectData& project, const QString& text) {
     ResetToDefaults(project);
     ImportState state{project};
     for (const QString& line : SplitFileLines(text)) {
-        ApplyRecord(state, SplitRecord(line));
+        QStringView rest(line);
+        QString kind = TakeField(rest);
+        // Outside a known scope only the record that opens a scope means anything.
+        if (state.scope == Scope::None && kind != kFormKind) {
+            continue;
+        }
+        NedRecord record = SplitRecord(std::move(kind), rest);
+        ApplyRecord(state, record);
     }
     return state.result;
 }
