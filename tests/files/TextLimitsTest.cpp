@@ -73,6 +73,8 @@ TEST(TextLimits, TheLargestProjectSavesAndOpensAgainByteForByte) {
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath(QStringLiteral("largest.qrx"));
     const QByteArray saved = SerializeProject(largest);
+    EXPECT_LT(saved.size(), kMaxProjectFileBytes);
+    RecordProperty("bytes", static_cast<int>(saved.size()));
     ASSERT_TRUE(SaveFileBytes(path, saved));
 
     ProjectData opened;
