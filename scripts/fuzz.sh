@@ -7,7 +7,10 @@
 #   scripts/fuzz.sh --runs COUNT     each target for COUNT inputs
 #
 # FUZZ_TARGETS limits the targets (names as below); FUZZ_MERGE=1 afterwards minimizes each
-# run's corpus into fuzz/corpus/<target>. Any crash, sanitizer report, timeout or
+# run's corpus into fuzz/corpus/<target>, keeping at most FUZZ_MERGE_MAX_LEN bytes of each input
+# (default 16384). The committed corpora of the .ned, .ini and whole-pipeline targets were
+# merged at 1024: the readers kept every edge, the pipeline most of them, and the full-length
+# fixtures are added back as seeds on every run. Any crash, sanitizer report, timeout or
 # memory above the limit fails the script. The last line per target gives the inputs run,
 # inputs per second and peak memory.
 set -euo pipefail
@@ -68,7 +71,8 @@ for fuzzer in $targets; do
         "build/fuzz/$fuzzer.log"
     if [[ "${FUZZ_MERGE:-0}" == 1 ]]; then
         rm -rf "fuzz/corpus/$fuzzer" && mkdir -p "fuzz/corpus/$fuzzer"
-        build/fuzz/$fuzzer -merge=1 -max_len=16384 -timeout=10 -rss_limit_mb=2048 \
+        build/fuzz/$fuzzer -merge=1 -max_len="${FUZZ_MERGE_MAX_LEN:-16384}" -timeout=10 \
+            -rss_limit_mb=2048 \
             "fuzz/corpus/$fuzzer" "$corpus" > "build/fuzz/$fuzzer-merge.log" 2>&1 ||
             { tail -n 30 "build/fuzz/$fuzzer-merge.log"; exit 1; }
     fi
