@@ -9,7 +9,8 @@
 
 // Any bytes a ".ned" file may hold must import without a crash, a hang or runaway memory.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     quenra::ProjectData project;
     quenra::ImportNedText(project, quenra::DecodeWindows1252(bytes));
     return 0;

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Builds the file reader fuzzers with clang and runs each for a short, bounded time, then
-# builds Quenra with warnings as errors under AddressSanitizer and UBSan and runs every test.
+# Builds the fuzzers with clang and runs each for a short, bounded time (four targets, 15 s
+# each), then builds Quenra with warnings as errors under AddressSanitizer and UBSan and runs
+# every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ./scripts/setup.sh
 
-./scripts/fuzz.sh "${FUZZ_SECONDS:-20}"
+./scripts/fuzz.sh "${FUZZ_SECONDS:-15}"
 
 jobs=${JOBS:-2}
 cmake -S . -B build/test -DQUENRA_WERROR=ON -DQUENRA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug

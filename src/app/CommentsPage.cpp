@@ -2,6 +2,7 @@
 
 #include "PageBuilding.h"
 #include "model/CommentText.h"
+#include "model/TextLimits.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -9,7 +10,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QTextCursor>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quenra {
 
@@ -94,7 +98,21 @@ void CommentsPage::LoadCommentsMemo() {
 }
 
 void CommentsPage::StoreMemo() {
-    SelectedComment() = CommentPage(CommentLines(memo_->toPlainText()));
+    const QString page = CommentPage(CommentLines(memo_->toPlainText()));
+    // What was just typed or pasted is cut where it would take the page past its bound (a page
+    // that came longer from a file keeps its length); removing it brings us back here.
+    const qsizetype allowed =
+        std::max(text_limits::kMaxCommentPageLength, SelectedComment().size());
+    const qsizetype excess = page.size() - allowed;
+    QTextCursor cursor = memo_->textCursor();
+    if (excess > 0 && cursor.position() > 0) {
+        cursor.clearSelection();
+        cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor,
+                            static_cast<int>(std::min<qsizetype>(excess, cursor.position())));
+        cursor.removeSelectedText();
+        return;
+    }
+    SelectedComment() = page;
 }
 
 } // namespace quenra

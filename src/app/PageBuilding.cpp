@@ -1,5 +1,7 @@
 #include "PageBuilding.h"
 
+#include "model/TextLimits.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -11,6 +13,7 @@ namespace quenra {
 QLineEdit* MakeEdit(const QString& name, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
+    edit->setMaxLength(static_cast<int>(text_limits::kMaxFieldLength));
     return edit;
 }
 
@@ -26,6 +29,9 @@ QComboBox* MakeCombo(const QString& name, const QStringList& items, bool editabl
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name);
     combo->setEditable(editable);
+    if (QLineEdit* line = combo->lineEdit()) {
+        line->setMaxLength(static_cast<int>(text_limits::kMaxFieldLength));
+    }
     combo->addItems(items);
     combo->setInsertPolicy(QComboBox::NoInsert);
     return combo;

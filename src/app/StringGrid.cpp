@@ -1,5 +1,7 @@
 #include "StringGrid.h"
 
+#include "model/TextLimits.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFocusEvent>
@@ -25,6 +27,7 @@ public:
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            line->setMaxLength(static_cast<int>(text_limits::kMaxFieldLength));
             grid_->AdoptEditor(line, index);
         }
         return editor;

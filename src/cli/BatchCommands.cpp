@@ -1,6 +1,7 @@
 #include "BatchCommands.h"
 
 #include "BatchUsage.h"
+#include "BatchPrompter.h"
 #include "CheckCommand.h"
 #include "ConvertCommand.h"
 #include "CurvesCommand.h"
@@ -70,7 +71,8 @@ bool BatchCommandPaints(const QStringList& arguments) {
            command == QStringLiteral("--pdf");
 }
 
-int RunBatchCommand(const QStringList& arguments, Prompter& prompter, std::FILE* out) {
+int RunBatchCommand(const QStringList& arguments, Prompter& messages, std::FILE* out) {
+    BatchPrompter prompter(messages);
     const QString command = arguments.value(0);
     if (command == QStringLiteral("--help") && arguments.size() == 1) {
         std::fprintf(out, "%s\n", kBatchUsage.toLocal8Bit().constData());

@@ -1,7 +1,7 @@
 #include "BatchOpening.h"
 
 #include "files/ClientInfoImport.h"
-#include "files/FileMessages.h"
+#include "files/FileAccess.h"
 #include "files/HeadlessProjectView.h"
 #include "files/OpenProject.h"
 #include "model/ProjectData.h"
@@ -29,8 +29,8 @@ ReadOutcome OpenAtStart(ProjectData& project, const QString& path, Prompter& pro
 
 std::optional<ReadOutcome> OpenForBatch(ProjectData& project, const QString& path,
                                         Prompter& prompter) {
-    if (!QFileInfo(path).isFile()) {
-        prompter.Inform(file_messages::FileNotFound(path));
+    if (const std::optional<QString> unreachable = UnreachableFileMessage(path)) {
+        prompter.Inform(*unreachable);
         return std::nullopt;
     }
     HeadlessProjectView view(project);

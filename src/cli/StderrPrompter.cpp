@@ -11,7 +11,7 @@ void StderrPrompter::Inform(const QString& message) {
 }
 
 Prompter::Answer StderrPrompter::Ask(const QString& question, Choices choices) {
-    Inform(question);
+    Q_UNUSED(question);
     return choices == Choices::YesNoCancel ? Answer::Cancel : Answer::No;
 }
 

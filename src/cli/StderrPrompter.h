@@ -7,7 +7,7 @@
 namespace quenra {
 
 // The batch command line's prompter: every message goes to stderr on a line of its own, and
-// every question takes the answer that changes nothing.
+// every question, never printed, takes the answer that changes nothing.
 class StderrPrompter : public Prompter {
 public:
     explicit StderrPrompter(std::FILE* stream = stderr) : stream_(stream) {}

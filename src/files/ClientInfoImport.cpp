@@ -1,9 +1,12 @@
 #include "ClientInfoImport.h"
 
+#include "FileAccess.h"
 #include "FileMessages.h"
 #include "ProjectFileReader.h"
 #include "Windows1252.h"
+#include "model/CommentText.h"
 #include "model/ProjectData.h"
+#include "model/TextLimits.h"
 #include "platform/Prompter.h"
 
 namespace quenra {
@@ -16,6 +19,9 @@ constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
 
 // A longer value is cut to this many characters.
 constexpr qsizetype kMaxValueLength = 999;
+
+// How a cut of the page is told.
+const QString kCommentPageName = QStringLiteral("Comment page 1");
 
 constexpr QChar kKeyEnd = u'=';
 const QString kLineEnd = QStringLiteral("\r\n");
@@ -57,7 +63,7 @@ bool SetClientField(ProjectData& project, const QString& key, const QString& val
 
 // Applies one line. Section lines ("[name]") only group the keys: a key means the same in any
 // section, and a section line, which begins with "[", never names a key.
-void ApplyLine(ProjectData& project, const QString& line, QString& comments) {
+void ApplyLine(ProjectData& project, const QString& line, QString& comments, ImportResult& result) {
     const qsizetype keyEnd = line.indexOf(kKeyEnd);
     if (keyEnd < 0) {
         return;
@@ -65,31 +71,57 @@ void ApplyLine(ProjectData& project, const QString& line, QString& comments) {
     const QString key = line.left(keyEnd);
     const QString value = line.mid(keyEnd + 1, kMaxValueLength);
     if (SetClientField(project, key, value)) {
+        result.DataFound = true;
         return;
     }
     if (IsCommentKey(key)) {
-        comments += value + kLineEnd;
+        result.DataFound = true;
+        // Lines past the page's bound are left out; the page is cut once read.
+        if (comments.size() <= text_limits::kMaxCommentPageLength) {
+            comments += value + kLineEnd;
+        }
     }
 }
 
 } // namespace
 
-void ImportClientInfoText(ProjectData& project, const QString& text) {
+ImportResult ImportClientInfoText(ProjectData& project, const QString& text) {
     // Comment page 1 starts empty, whatever the new project held.
     QString comments;
+    ImportResult result;
     for (const QString& line : SplitFileLines(text)) {
-        ApplyLine(project, line, comments);
+        ApplyLine(project, line, comments, result);
+    }
+    if (comments.size() > text_limits::kMaxCommentPageLength) {
+        comments = CutCommentPage(comments, text_limits::kMaxCommentPageLength);
+        result.CutMessages << file_messages::TextCut(kCommentPageName,
+                                                     text_limits::kMaxCommentPageLength);
     }
     project.Comments[1] = comments;
+    return result;
 }
 
 bool ImportClientInfoFile(ProjectData& project, const QString& path, Prompter& prompter) {
+    if (const std::optional<QString> unreachable = UnreachableFileMessage(path)) {
+        prompter.Inform(*unreachable);
+        return false;
+    }
     QByteArray bytes;
     if (!ReadWholeFile(path, bytes, kMaxFileBytes)) {
         prompter.Inform(file_messages::FileUnreadable(path));
         return false;
     }
-    ImportClientInfoText(project, DecodeWindows1252(bytes));
+    // The import fills a copy, so that a file of anything else replaces nothing.
+    ProjectData imported = project;
+    const ImportResult result = ImportClientInfoText(imported, DecodeWindows1252(bytes));
+    if (!result.DataFound) {
+        prompter.Inform(file_messages::NoQuenraData(path));
+        return false;
+    }
+    for (const QString& message : result.CutMessages) {
+        prompter.Inform(message);
+    }
+    project = std::move(imported);
     return true;
 }
 

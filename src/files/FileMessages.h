@@ -9,6 +9,26 @@ namespace quenra::file_messages {
 inline QString FileNotFound(const QString& path) {
     return QStringLiteral("File [") + path + QStringLiteral("] not found");
 }
+// A directory, a pipe or a device named as a project or an import.
+inline QString NotAFile(const QString& path) {
+    return QStringLiteral("[") + path + QStringLiteral("] is not a file");
+}
+// A name whose bytes are not text in the locale's encoding: the name was read with stand-in
+// characters, so the file it names cannot be found.
+inline QString NameNotInLocaleEncoding(const QString& path) {
+    return QStringLiteral("The name of file [") + path +
+           QStringLiteral("] cannot be read in this locale's encoding.  Set LANG or LC_ALL to a "
+                          "UTF-8 locale (such as C.UTF-8), or rename the file.");
+}
+// An import that recognised nothing of its format.
+inline QString NoQuenraData(const QString& path) {
+    return QStringLiteral("No Quenra data found in [") + path + QStringLiteral("]");
+}
+// An imported text longer than the record keeps.
+inline QString TextCut(const QString& field, qsizetype length) {
+    return field + QStringLiteral(" was cut to ") + QString::number(length) +
+           QStringLiteral(" characters");
+}
 inline QString FileUnreadable(const QString& path) {
     return QStringLiteral("File [") + path + QStringLiteral("] could not be read");
 }

@@ -1,11 +1,14 @@
 #include "NedImport.h"
 
+#include "FileAccess.h"
 #include "FileMessages.h"
 #include "ProjectFileReader.h"
 #include "Windows1252.h"
 #include "hydraulics/NumberText.h"
+#include "model/CommentText.h"
 #include "model/ProjectData.h"
 #include "model/ResetToDefaults.h"
+#include "model/TextLimits.h"
 #include "platform/Prompter.h"
 
 #include <QHash>
@@ -13,6 +16,7 @@
 
 #include <array>
 #include <span>
+#include <utility>
 
 namespace quenra {
 
@@ -33,6 +37,7 @@ struct NedRecord {
     QString name;
     QString text;
     int value = 0;
+    QString valueText; // read into `value` only for a record that is applied
 };
 
 // Takes the next field off the front of `rest`. A quoted field ends at the next quote (or at
@@ -55,13 +60,13 @@ QString TakeField(QStringView& rest) {
     return (comma < 0 ? rest : rest.mid(comma + 1)).toString();
 }
 
-NedRecord SplitRecord(const QString& line) {
-    QStringView rest(line);
+// The fields after the kind, taken off `rest`.
+NedRecord SplitRecord(QString kind, QStringView rest) {
     NedRecord record;
-    record.kind = TakeField(rest);
+    record.kind = std::move(kind);
     record.name = TakeField(rest);
     record.text = TakeField(rest);
-    record.value = ParseIntegerOr(TakeField(rest), 0);
+    record.valueText = TakeField(rest);
     return record;
 }
 
@@ -86,11 +91,30 @@ constexpr int kNoStationKind = -1;
 enum StationKind { kRemoteStation = 0, kAuxiliaryStation = 1, kProprietaryStation = 2 };
 
 struct ImportState {
+    explicit ImportState(ProjectData& record) : project(record) {}
+
     ProjectData& project;
     Scope scope = Scope::None;
+    QString scopeName;
     int pumpTest = 0;
     int stationKind = kNoStationKind;
+    ImportResult result;
 };
+
+void NoteCut(ImportState& s, const NedRecord& r, qsizetype limit) {
+    s.result.CutMessages << file_messages::TextCut(r.name + QStringLiteral(" in ") + s.scopeName,
+                                                   limit);
+}
+
+// A one-line text value as the record keeps it: cut to its bound, and the cut noted under the
+// control's name and scope as the file names them.
+QString FieldText(ImportState& s, const NedRecord& r) {
+    if (r.text.size() <= text_limits::kMaxFieldLength) {
+        return r.text;
+    }
+    NoteCut(s, r, text_limits::kMaxFieldLength);
+    return r.text.left(text_limits::kMaxFieldLength);
+}
 
 using Apply = void (*)(ImportState&, const NedRecord&);
 
@@ -106,7 +130,7 @@ bool IsChecked(const NedRecord& r) {
 }
 
 template <QString ProjectData::*Field> void SetText(ImportState& s, const NedRecord& r) {
-    s.project.*Field = r.text;
+    s.project.*Field = FieldText(s, r);
 }
 
 template <bool ProjectData::*Field> void SetFlag(ImportState& s, const NedRecord& r) {
@@ -119,7 +143,7 @@ template <int ProjectData::*Field> void SetIndex(ImportState& s, const NedRecord
 
 template <PerTest<QString> ProjectData::*Field, int Test>
 void SetTestText(ImportState& s, const NedRecord& r) {
-    (s.project.*Field)[Test] = r.text;
+    (s.project.*Field)[Test] = FieldText(s, r);
 }
 
 template <PerTest<bool> ProjectData::*Field, int Test>
@@ -129,7 +153,7 @@ void SetTestFlag(ImportState& s, const NedRecord& r) {
 
 template <PerTest<QString> ProjectData::*Field>
 void SetPumpTestText(ImportState& s, const NedRecord& r) {
-    (s.project.*Field)[s.pumpTest] = r.text;
+    (s.project.*Field)[s.pumpTest] = FieldText(s, r);
 }
 
 template <PerTest<bool> ProjectData::*Field>
@@ -161,19 +185,19 @@ void SetSupplyCurves(ImportState& s, const NedRecord& r) {
 }
 
 void SetSourceKind(ImportState& s, const NedRecord& r) {
-    s.project.TankKind = r.text;
-    s.project.OtherSourceKind = r.text;
+    s.project.TankKind = FieldText(s, r);
+    s.project.OtherSourceKind = FieldText(s, r);
 }
 
 // The legacy format has one set of demand points for both kinds of project.
 void SetDemandFlow(ImportState& s, const NedRecord& r) {
-    s.project.DemandFlow[1] = r.text;
-    s.project.HydrantDemandFlow[1] = r.text;
+    s.project.DemandFlow[1] = FieldText(s, r);
+    s.project.HydrantDemandFlow[1] = FieldText(s, r);
 }
 
 void SetDemandPressure(ImportState& s, const NedRecord& r) {
-    s.project.DemandPressure[1] = r.text;
-    s.project.HydrantDemandPressure[1] = r.text;
+    s.project.DemandPressure[1] = FieldText(s, r);
+    s.project.HydrantDemandPressure[1] = FieldText(s, r);
 }
 
 void SetPumpTestsInGraph(ImportState& s, const NedRecord& r) {
@@ -197,6 +221,13 @@ void SetComments(ImportState& s, const NedRecord& r) {
     QString lines;
     for (const QString& piece : r.text.split(kCommentSeparator, Qt::SkipEmptyParts)) {
         lines += piece + kLineEnd;
+        if (lines.size() > text_limits::kMaxCommentPageLength) {
+            break;
+        }
+    }
+    if (lines.size() > text_limits::kMaxCommentPageLength) {
+        NoteCut(s, r, text_limits::kMaxCommentPageLength);
+        lines = CutCommentPage(lines, text_limits::kMaxCommentPageLength);
     }
     s.project.Comments[1] = lines;
     s.project.HydrantComments[1] = lines;
@@ -474,6 +505,7 @@ const QHash<QString, CellRef>& PumpTestCells() {
 
 void EnterScope(ImportState& state, const QString& name) {
     state.scope = Scope::None;
+    state.scopeName = name;
     state.pumpTest = 0;
     for (const ScopeName& scope : kScopes) {
         if (name == QLatin1String(scope.name)) {
@@ -484,13 +516,15 @@ void EnterScope(ImportState& state, const QString& name) {
     }
 }
 
-void ApplyRecord(ImportState& state, const NedRecord& record) {
+void ApplyRecord(ImportState& state, NedRecord& record) {
     if (record.kind == kFormKind) {
         EnterScope(state, record.name);
         return;
     }
     if (const Apply apply = RulesOf(state.scope).value(record.name)) {
+        record.value = ParseIntegerOr(record.valueText, 0);
         apply(state, record);
+        state.result.DataFound = true;
         return;
     }
     if (state.scope != Scope::PumpTest) {
@@ -498,27 +532,50 @@ void ApplyRecord(ImportState& state, const NedRecord& record) {
     }
     const auto cell = PumpTestCells().constFind(record.name);
     if (cell != PumpTestCells().constEnd()) {
-        CellOf(state.project, state.pumpTest, *cell) = record.text;
+        CellOf(state.project, state.pumpTest, *cell) = FieldText(state, record);
+        state.result.DataFound = true;
     }
 }
 
 } // namespace
 
-void ImportNedText(ProjectData& project, const QString& text) {
+ImportResult ImportNedText(ProjectData& project, const QString& text) {
     ResetToDefaults(project);
     ImportState state{project};
     for (const QString& line : SplitFileLines(text)) {
-        ApplyRecord(state, SplitRecord(line));
+        QStringView rest(line);
+        QString kind = TakeField(rest);
+        // Outside a known scope only the record that opens a scope means anything.
+        if (state.scope == Scope::None && kind != kFormKind) {
+            continue;
+        }
+        NedRecord record = SplitRecord(std::move(kind), rest);
+        ApplyRecord(state, record);
     }
+    return state.result;
 }
 
 bool ImportNedFile(ProjectData& project, const QString& path, Prompter& prompter) {
+    if (const std::optional<QString> unreachable = UnreachableFileMessage(path)) {
+        prompter.Inform(*unreachable);
+        return false;
+    }
     QByteArray bytes;
     if (!ReadWholeFile(path, bytes, kMaxFileBytes)) {
         prompter.Inform(file_messages::FileUnreadable(path));
         return false;
     }
-    ImportNedText(project, DecodeWindows1252(bytes));
+    // The import fills a copy, so that a file of anything else replaces nothing.
+    ProjectData imported = project;
+    const ImportResult result = ImportNedText(imported, DecodeWindows1252(bytes));
+    if (!result.DataFound) {
+        prompter.Inform(file_messages::NoQuenraData(path));
+        return false;
+    }
+    for (const QString& message : result.CutMessages) {
+        prompter.Inform(message);
+    }
+    project = std::move(imported);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "OpenProject.h"
 
+#include "FileAccess.h"
 #include "FileMessages.h"
 #include "NedImport.h"
 #include "ProjectView.h"
@@ -31,8 +32,23 @@ ReadOutcome ReadProjectFileAndShow(ProjectData& project, const QString& path, Pr
 
 ReadOutcome OpenProject(ProjectData& project, const QString& path, Prompter& prompter,
                         ProjectView& view) {
-    if (!QFileInfo(path).isFile()) {
-        prompter.Inform(file_messages::FileNotFound(path));
+    if (const std::optional<QString> unreachable = UnreachableFileMessage(path)) {
+        prompter.Inform(*unreachable);
+        return ReadOutcome::Unreadable;
+    }
+
+    // The file is taken in before the record is reset, so that a file that cannot be read or
+    // imported replaces nothing.
+    const bool legacy = QFileInfo(path).suffix().toLower() == QStringLiteral("ned");
+    ProjectData imported;
+    QByteArray bytes;
+    if (legacy) {
+        imported.ProjectFileName = path;
+        if (!ImportNedFile(imported, path, prompter)) {
+            return ReadOutcome::Unreadable;
+        }
+    } else if (!ReadWholeFile(path, bytes)) {
+        prompter.Inform(file_messages::FileUnreadable(path));
         return ReadOutcome::Unreadable;
     }
 
@@ -40,15 +56,14 @@ ReadOutcome OpenProject(ProjectData& project, const QString& path, Prompter& pro
     project.ProjectFileName = path;
     view.BeginLoading(path);
 
-    ReadOutcome outcome;
-    if (QFileInfo(path).suffix().toLower() == QStringLiteral("ned")) {
-        outcome = ImportNedFile(project, path, prompter) ? ReadOutcome::Complete
-                                                         : ReadOutcome::Unreadable;
-        if (outcome == ReadOutcome::Complete) {
-            ShowFirstPage(view);
-        }
+    ReadOutcome outcome = ReadOutcome::Complete;
+    if (legacy) {
+        project = std::move(imported);
     } else {
-        outcome = ReadProjectFileAndShow(project, path, prompter, view);
+        outcome = ReadProjectBytes(project, bytes, prompter);
+    }
+    if (outcome == ReadOutcome::Complete) {
+        ShowFirstPage(view);
     }
 
     if (!project.IsHydrantTest) {

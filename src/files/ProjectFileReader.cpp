@@ -1,5 +1,6 @@
 #include "ProjectFileReader.h"
 
+#include "FileAccess.h"
 #include "FileMessages.h"
 #include "ProjectFileLayout.h"
 #include "Windows1252.h"
@@ -194,8 +195,8 @@ ReadOutcome ReadProjectBytes(ProjectData& project, const QByteArray& bytes, Prom
 }
 
 ReadOutcome ReadProjectFile(ProjectData& project, const QString& path, Prompter& prompter) {
-    if (!QFileInfo(path).isFile()) {
-        prompter.Inform(file_messages::FileNotFound(path));
+    if (const std::optional<QString> unreachable = UnreachableFileMessage(path)) {
+        prompter.Inform(*unreachable);
         return ReadOutcome::Unreadable;
     }
     QByteArray bytes;

@@ -23,8 +23,12 @@ ReadOutcome ReadProjectBytes(ProjectData& project, const QByteArray& bytes, Prom
 // Reads the file at path; a missing file gives "File [path] not found".
 ReadOutcome ReadProjectFile(ProjectData& project, const QString& path, Prompter& prompter);
 
+// The largest project file the reader takes. With texts bounded where they enter (model/
+// TextLimits.h) the largest file the writer produces is about 2.2 MB, well inside it.
+constexpr qint64 kMaxProjectFileBytes = 8ll << 20;
+
 // Reads a whole file that the program opens for reading: at most `limit` bytes, so no file can
 // take unbounded memory. Returns false when it is missing, unreadable or larger.
-bool ReadWholeFile(const QString& path, QByteArray& bytes, qint64 limit = 8ll << 20);
+bool ReadWholeFile(const QString& path, QByteArray& bytes, qint64 limit = kMaxProjectFileBytes);
 
 } // namespace quenra

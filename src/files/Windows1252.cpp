@@ -74,6 +74,7 @@ int UnstorableCharacters(const QString& text) {
 
 QStringList SplitFileLines(const QString& text) {
     QStringList lines;
+    lines.reserve(text.count(QLatin1Char('\n')) + 1);
     qsizetype start = 0;
     while (start < text.size()) {
         const qsizetype lf = text.indexOf(QLatin1Char('\n'), start);

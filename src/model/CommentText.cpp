@@ -21,4 +21,15 @@ QString CommentPage(const QStringList& lines) {
     return page;
 }
 
+QString CutCommentPage(const QString& page, qsizetype length) {
+    if (page.size() <= length) {
+        return page;
+    }
+    QString cut = page.left(length - 2);
+    if (cut.endsWith(QLatin1Char('\r'))) {
+        cut.chop(1);
+    }
+    return cut + QStringLiteral("\r\n");
+}
+
 } // namespace quenra

@@ -14,4 +14,8 @@ QStringList CommentLines(const QString& page);
 // The page made of these lines, each followed by CR LF.
 QString CommentPage(const QStringList& lines);
 
+// The page cut to at most `length` characters (at least 2), its last line still ended by CR LF
+// so that it reads back as it is kept.
+QString CutCommentPage(const QString& page, qsizetype length);
+
 } // namespace quenra

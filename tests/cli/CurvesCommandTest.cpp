@@ -170,10 +170,9 @@ TEST(CurvesCommand, ATestFlaggedByTheCheckIsDrawnThroughItsReadings) {
     p.DemandPressure[1] = QStringLiteral("90");
     test::BatchRun run;
     const QJsonObject curves = Curves({folder.Save(p, QStringLiteral("flagged.qrx"))}, &run);
-    // The renderer's question goes where the batch puts messages, answered No.
-    EXPECT_EQ(run.Prompter.Questions,
-              QStringList{"Display errors?  Abort to not display this message again."});
-    EXPECT_TRUE(run.Prompter.Messages.isEmpty());
+    // The batch asks nothing: the data check's messages take the place of the question.
+    EXPECT_TRUE(run.Prompter.Questions.isEmpty());
+    EXPECT_EQ(run.Prompter.Messages, QStringList{"Non-zero flow in row zero of pump test 2"});
 
     EXPECT_EQ(curves[QStringLiteral("badData")].toArray(),
               (QJsonArray{false, true, false, false, false}));

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace quenra {
 namespace {
 
@@ -101,10 +103,15 @@ TEST_F(ClientInfoImportFileTest, UnreadableFileIsReportedAndLeavesTheRecord) {
     project.ClientName = QStringLiteral("kept");
     const QString missing = QDir(dir.path()).filePath(QStringLiteral("gone.ini"));
     const QString huge = Write(QStringLiteral("huge.ini"), QByteArray(5 * 1024 * 1024, 'x'));
-    for (const QString& path : {missing, dir.path(), huge}) {
+    const std::pair<QString, QString> cases[] = {
+        {missing, "File [" + missing + "] not found"},
+        {dir.path(), "[" + dir.path() + "] is not a file"},
+        {huge, "File [" + huge + "] could not be read"},
+    };
+    for (const auto& [path, message] : cases) {
         prompter.Messages.clear();
         EXPECT_FALSE(ImportClientInfoFile(project, path, prompter));
-        EXPECT_EQ(prompter.Messages, QStringList{"File [" + path + "] could not be read"});
+        EXPECT_EQ(prompter.Messages, QStringList{message});
         EXPECT_EQ(project.ClientName, "kept");
     }
 }

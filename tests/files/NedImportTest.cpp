@@ -11,6 +11,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 namespace quenra {
 namespace {
@@ -273,10 +274,15 @@ TEST_F(NedImportFileTest, UnreadableFileIsReportedAndLeavesTheRecord) {
     project.RatedFlow = QStringLiteral("750");
     const QString missing = QDir(dir.path()).filePath(QStringLiteral("gone.ned"));
     const QString huge = Write(QStringLiteral("huge.ned"), QByteArray(5 * 1024 * 1024, '\n'));
-    for (const QString& path : {missing, dir.path(), huge}) {
+    const std::pair<QString, QString> cases[] = {
+        {missing, "File [" + missing + "] not found"},
+        {dir.path(), "[" + dir.path() + "] is not a file"},
+        {huge, "File [" + huge + "] could not be read"},
+    };
+    for (const auto& [path, message] : cases) {
         prompter.Messages.clear();
         EXPECT_FALSE(ImportNedFile(project, path, prompter));
-        EXPECT_EQ(prompter.Messages, QStringList{"File [" + path + "] could not be read"});
+        EXPECT_EQ(prompter.Messages, QStringList{message});
         EXPECT_EQ(project.RatedFlow, "750");
     }
 }
