@@ -16,6 +16,7 @@ inline const QString kBatchUsage = QStringLiteral(
     "       quenra --graph FILE OUT.jpg [--test N] [--size INDEX]  the graph page as a JPEG file\n"
     "       quenra --report FILE OUTBASE     the report pages as OUTBASE-1.jpg ... OUTBASE-n.jpg\n"
     "       quenra --pdf FILE OUT.pdf        the report as a PDF file through the converter\n"
+    "       quenra --summary FILE            one tab-separated line per supply test\n"
     "Exit status: 0 done, 1 failed (the reason on stderr), 2 wrong command line.");
 
 } // namespace quenra
