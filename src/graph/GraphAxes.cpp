@@ -75,6 +75,23 @@ bool SpreadPressureLabels(GraphAxes& axes, const PlotGeometry& plot, int textHei
     return changed;
 }
 
+std::vector<PressureLabelRow> PressureLabelRows(const GraphAxes& axes, const PlotGeometry& plot,
+                                                int textHeight) {
+    const AxisScale pressure = PressurePixelScale(axes, plot);
+    std::vector<PressureLabelRow> rows;
+    for (int i = 0; i < axes.PressureTicks.Count; ++i) {
+        if (!PressureTickShown(axes.PressureScaleIndex, axes.PressureTicks.Value(i))) {
+            continue;
+        }
+        const int y = pressure.ToPixel(RoundedTickValue(axes.PressureTicks, i));
+        if (plot.Top < y && y < plot.Bottom &&
+            (rows.empty() || std::abs(rows.back().Y - y) >= textHeight)) {
+            rows.push_back({i, y});
+        }
+    }
+    return rows;
+}
+
 AxisScale FlowPixelScale(const GraphAxes& axes, const PlotGeometry& plot) {
     return FlowAxisScale(axes.FlowScaleIndex, axes.Ranges.Flow, plot.Left, plot.Right);
 }

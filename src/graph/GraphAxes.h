@@ -6,6 +6,8 @@
 #include "NiceTicks.h"
 #include "PlotGeometry.h"
 
+#include <vector>
+
 namespace quenra {
 
 class CurveTable;
@@ -38,6 +40,18 @@ GraphAxes MakeGraphAxes(const ProjectData& project, const CurveTable& curves,
 // or larger than the psi would otherwise print its labels over each other). English graphs
 // keep their grid. Returns true when the ticks changed, and with them the widest label.
 bool SpreadPressureLabels(GraphAxes& axes, const PlotGeometry& plot, int textHeight);
+
+// A pressure label the page draws: its tick and the pixel row of its grid line.
+struct PressureLabelRow {
+    int Tick = 0;
+    int Y = 0;
+};
+
+// The pressure labels a page draws, from the bottom up: every shown tick inside the plot but
+// one closer than `textHeight` to the label below it, so that a small graph never prints its
+// labels over each other (English grids keep their 5 psi lines, only their labels thin out).
+std::vector<PressureLabelRow> PressureLabelRows(const GraphAxes& axes, const PlotGeometry& plot,
+                                                int textHeight);
 
 // The pixel maps of both axes once the plot rectangle is known.
 AxisScale FlowPixelScale(const GraphAxes& axes, const PlotGeometry& plot);

@@ -15,8 +15,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cstdlib>
-#include <optional>
 
 namespace quenra {
 
@@ -83,23 +81,12 @@ void PaintMargins(QPainter& painter, QSize bitmap, const PlotGeometry& plot, QCo
     painter.fillRect(Span(0, plot.Top, plot.Left, h), colour);
 }
 
-// Pressure labels right-aligned beside their grid lines, from the bottom up; one closer than a
-// text height to the label below it is left out, so that a small graph never prints its
-// labels over each other.
-void DrawPressureLabels(QPainter& painter, const GraphAxes& axes, const PlotGeometry& plot,
-                        const AxisScale& pressure, int h) {
-    std::optional<int> previousY;
-    for (int i = 0; i < axes.PressureTicks.Count; ++i) {
-        if (!PressureTickShown(axes.PressureScaleIndex, axes.PressureTicks.Value(i))) {
-            continue;
-        }
-        const int y = pressure.ToPixel(RoundedTickValue(axes.PressureTicks, i));
-        if (plot.Top < y && y < plot.Bottom && (!previousY || std::abs(*previousY - y) >= h)) {
-            const QString label = TickLabel(axes.PressureTicks, i);
-            DrawTextAt(painter, plot.Left - kPressureLabelGap - TextWidth(painter, label),
-                       y - h / 2, label);
-            previousY = y;
-        }
+// Pressure labels right-aligned beside their grid lines, centred on them.
+void DrawPressureLabels(QPainter& painter, const GraphAxes& axes, const PlotGeometry& plot, int h) {
+    for (const PressureLabelRow& row : PressureLabelRows(axes, plot, h)) {
+        const QString label = TickLabel(axes.PressureTicks, row.Tick);
+        DrawTextAt(painter, plot.Left - kPressureLabelGap - TextWidth(painter, label),
+                   row.Y - h / 2, label);
     }
 }
 
@@ -196,7 +183,7 @@ GraphPageLayout DrawGraphPage(QImage& bitmap, const ProjectData& project,
     PaintMargins(painter, size, plot, pageColour);
 
     painter.setPen(kLabelColour);
-    DrawPressureLabels(painter, layout.Axes, plot, pressure, h);
+    DrawPressureLabels(painter, layout.Axes, plot, h);
     DrawTitles(painter, project, plot, h);
     DrawFlowLabels(painter, layout.Axes, plot, flow);
 

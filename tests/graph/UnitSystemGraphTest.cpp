@@ -140,6 +140,45 @@ std::vector<MetricCase> MetricCases() {
 
 INSTANTIATE_TEST_SUITE_P(BothExamples, MetricGraph, testing::ValuesIn(MetricCases()));
 
+// On the small graphs of the Graph tab (800 x 600, 1024 x 700) the 5 psi grid stands closer
+// than a line of text: the labels drawn keep a text height apart, and still cover the axis.
+struct SmallGraphCase {
+    const char* Example;
+    int Width;
+    int Height;
+};
+
+void PrintTo(const SmallGraphCase& c, std::ostream* os) {
+    *os << c.Example << " at " << c.Width << "x" << c.Height;
+}
+
+class SmallGraph : public testing::TestWithParam<SmallGraphCase> {};
+
+TEST_P(SmallGraph, PressureLabelsStandATextHeightApart) {
+    ProjectData project =
+        test::LoadExample(QString::fromLatin1(GetParam().Example) + QStringLiteral(".qrx"));
+    const PreparedGraph prepared = test::PrepareExampleGraph(project);
+    const GraphPageLayout layout =
+        test::DrawPrepared(project, prepared, QSize(GetParam().Width, GetParam().Height)).Layout;
+    const std::vector<PressureLabelRow> rows =
+        PressureLabelRows(layout.Axes, layout.Plot, layout.TextHeight);
+    ASSERT_GE(rows.size(), 4u);
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        EXPECT_GE(rows[i - 1].Y - rows[i].Y, layout.TextHeight) << "label " << i;
+    }
+    // Thinning leaves out single labels, never a stretch of the axis: the labels drawn are at
+    // most two text heights apart.
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        EXPECT_LT(rows[i - 1].Y - rows[i].Y, 3 * layout.TextHeight) << "label " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothExamples, SmallGraph,
+                         testing::Values(SmallGraphCase{"Plant", 800, 600},
+                                         SmallGraphCase{"Plant", 1024, 700},
+                                         SmallGraphCase{"Hydrant", 800, 600},
+                                         SmallGraphCase{"Hydrant", 1024, 700}));
+
 // English graphs are the ones inspectors know: pixel for pixel the pages kept in tests/data
 // (the pump test table is left out, it has its own rules).
 class EnglishGraph : public testing::TestWithParam<const char*> {};
