@@ -1,7 +1,7 @@
 #include "ClientInfoImport.h"
 
-#include "FileAccess.h"
 #include "FileMessages.h"
+#include "ImportFile.h"
 #include "ProjectFileReader.h"
 #include "Windows1252.h"
 #include "model/CommentText.h"
@@ -12,10 +12,6 @@
 namespace quenra {
 
 namespace {
-
-// A client-information file holds a handful of lines; the bound keeps a wrong file from
-// costing hundreds of megabytes once it is split into lines.
-constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
 
 // A longer value is cut to this many characters.
 constexpr qsizetype kMaxValueLength = 999;
@@ -102,27 +98,7 @@ ImportResult ImportClientInfoText(ProjectData& project, const QString& text) {
 }
 
 bool ImportClientInfoFile(ProjectData& project, const QString& path, Prompter& prompter) {
-    if (const std::optional<QString> unreachable = UnreachableFileMessage(path)) {
-        prompter.Inform(*unreachable);
-        return false;
-    }
-    QByteArray bytes;
-    if (!ReadWholeFile(path, bytes, kMaxFileBytes)) {
-        prompter.Inform(file_messages::FileUnreadable(path));
-        return false;
-    }
-    // The import fills a copy, so that a file of anything else replaces nothing.
-    ProjectData imported = project;
-    const ImportResult result = ImportClientInfoText(imported, DecodeWindows1252(bytes));
-    if (!result.DataFound) {
-        prompter.Inform(file_messages::NoQuenraData(path));
-        return false;
-    }
-    for (const QString& message : result.CutMessages) {
-        prompter.Inform(message);
-    }
-    project = std::move(imported);
-    return true;
+    return ImportFile(project, path, prompter, ImportClientInfoText);
 }
 
 } // namespace quenra

@@ -1,7 +1,7 @@
 #include "NedImport.h"
 
-#include "FileAccess.h"
 #include "FileMessages.h"
+#include "ImportFile.h"
 #include "ProjectFileReader.h"
 #include "Windows1252.h"
 #include "hydraulics/NumberText.h"
@@ -21,10 +21,6 @@
 namespace quenra {
 
 namespace {
-
-// A legacy project file is a few kilobytes. The bound keeps a wrong or damaged file from
-// costing hundreds of megabytes once it is split into lines.
-constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
 
 const QString kFormKind = QStringLiteral("Form");
 const QString kCommentSeparator = QStringLiteral("|");
@@ -556,27 +552,7 @@ ImportResult ImportNedText(ProjectData& project, const QString& text) {
 }
 
 bool ImportNedFile(ProjectData& project, const QString& path, Prompter& prompter) {
-    if (const std::optional<QString> unreachable = UnreachableFileMessage(path)) {
-        prompter.Inform(*unreachable);
-        return false;
-    }
-    QByteArray bytes;
-    if (!ReadWholeFile(path, bytes, kMaxFileBytes)) {
-        prompter.Inform(file_messages::FileUnreadable(path));
-        return false;
-    }
-    // The import fills a copy, so that a file of anything else replaces nothing.
-    ProjectData imported = project;
-    const ImportResult result = ImportNedText(imported, DecodeWindows1252(bytes));
-    if (!result.DataFound) {
-        prompter.Inform(file_messages::NoQuenraData(path));
-        return false;
-    }
-    for (const QString& message : result.CutMessages) {
-        prompter.Inform(message);
-    }
-    project = std::move(imported);
-    return true;
+    return ImportFile(project, path, prompter, ImportNedText);
 }
 
 } // namespace quenra
