@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ProjectData.h"
+#include "model/StoredChoices.h"
 
 namespace quenra::project_file {
 
@@ -290,8 +291,8 @@ template <class Lines, class Record> void Version5Tail(Lines& io, Record& p) {
     }
     for (int t = 1; t <= kTestCount; ++t) {
         io.Bool(p.MeetsNfpa20[t]);
-        io.IntOr(p.CombinedMeetsDemand[t], 2);
-        io.IntOr(p.MotorMeetsNfpa25[t], 2);
+        io.IntOr(p.CombinedMeetsDemand[t], StoredCode(DemandVerdict::NotApplicable));
+        io.IntOr(p.MotorMeetsNfpa25[t], StoredCode(MotorVerdict::NotTaken));
         io.Bool(p.EmergencyStartHandle[t]);
         io.Bool(p.LoadStartTest[t]);
         io.Text(p.MotorComment[t]);
