@@ -20,13 +20,16 @@ fail() { echo "check-package: $*" >&2; exit 1; }
 [ "$(quenra --version)" = "Quenra Version 3.001" ] || fail "quenra --version"
 
 # The installed program writes nothing into its own folder: recovery copies, page images and
-# the converter's log go to the user's data folder.
+# the converter's log go to the user's data folder (each PDF run works in a folder of its own
+# under "PDF" there and removes it with its log when done).
 home=$(mktemp -d)
 out=$(mktemp -d)
 HOME=$home env -u XDG_DATA_HOME quenra --pdf examples/Plant.qrx "$out/Plant.pdf" ||
     fail "quenra --pdf from the installed program"
 head -c 5 "$out/Plant.pdf" | grep -q '%PDF-' || fail "no PDF written"
-[ -f "$home/.local/share/Quenra/log.txt" ] || fail "the converter's log is not in the user's folder"
+[ -d "$home/.local/share/Quenra/PDF" ] || fail "the PDF scratch folder is not in the user's folder"
+[ -z "$(ls -A "$home/.local/share/Quenra/PDF")" ] ||
+    fail "the PDF run left files behind: $(ls -A "$home/.local/share/Quenra/PDF")"
 [ "$(ls -A /usr/lib/quenra | tr '\n' ' ')" = "Img2PDF quenra quenra.installed " ] ||
     fail "files written into the program folder: $(ls -A /usr/lib/quenra)"
 
