@@ -6,6 +6,7 @@
 #include "ReportView.h"
 #include "WindowTexts.h"
 #include "files/ClientInfoImport.h"
+#include "files/FileKind.h"
 #include "files/OpenProject.h"
 #include "files/ProjectFileWriter.h"
 #include "files/RecoveryCopies.h"
@@ -29,7 +30,7 @@ namespace quenra {
 namespace {
 
 bool IsLegacyFile(const QString& path) {
-    return QFileInfo(path).suffix().toLower() == QStringLiteral("ned");
+    return FileKindOf(path) == FileKind::LegacyProject;
 }
 
 // The name the project is saved under: the chosen name with the project extension. A name
@@ -145,7 +146,7 @@ void MainWindow::FirstPaint() {
     ResetViewTabs();
     RefreshScreen();
     const bool startFileNamed = !startFile_.isEmpty() && QFileInfo(startFile_).isFile();
-    if (startFileNamed && QFileInfo(startFile_).suffix().toLower() == QStringLiteral("ini")) {
+    if (startFileNamed && FileKindOf(startFile_) == FileKind::ClientInfo) {
         // Client information brought into a new project is work not yet saved anywhere.
         ImportClientInfoFile(project_, startFile_, prompter_);
         RefreshScreen();
@@ -213,7 +214,7 @@ void MainWindow::OpenNamedFile(const QString& path) {
     if (!MayReplaceProject()) {
         return;
     }
-    if (QFileInfo(path).suffix().toLower() == QStringLiteral("ini")) {
+    if (FileKindOf(path) == FileKind::ClientInfo) {
         StartNewProject(false);
         ImportClientInfoFile(project_, path, prompter_);
         RefreshScreen();

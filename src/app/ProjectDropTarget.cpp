@@ -1,5 +1,7 @@
 #include "ProjectDropTarget.h"
 
+#include "files/FileKind.h"
+
 #include <QApplication>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -25,10 +27,8 @@ QString ProjectDropTarget::OpenableFile(const QMimeData* data) {
         return QString();
     }
     const QFileInfo info(url.toLocalFile());
-    const QString suffix = info.suffix().toLower();
-    const bool openable = suffix == QStringLiteral("qrx") || suffix == QStringLiteral("ned") ||
-                          suffix == QStringLiteral("ini");
-    return openable && info.isFile() ? info.absoluteFilePath() : QString();
+    return HasKnownExtension(info.fileName()) && info.isFile() ? info.absoluteFilePath()
+                                                               : QString();
 }
 
 bool ProjectDropTarget::eventFilter(QObject* watched, QEvent* event) {

@@ -2,13 +2,12 @@
 
 #include "files/ClientInfoImport.h"
 #include "files/FileAccess.h"
+#include "files/FileKind.h"
 #include "files/HeadlessProjectView.h"
 #include "files/OpenProject.h"
 #include "model/ProjectData.h"
 #include "model/ResetToDefaults.h"
 #include "platform/Prompter.h"
-
-#include <QFileInfo>
 
 namespace quenra {
 
@@ -18,7 +17,7 @@ namespace {
 ReadOutcome OpenAtStart(ProjectData& project, const QString& path, Prompter& prompter,
                         HeadlessProjectView& view) {
     ResetToDefaults(project);
-    if (QFileInfo(path).suffix().toLower() == QStringLiteral("ini")) {
+    if (FileKindOf(path) == FileKind::ClientInfo) {
         return ImportClientInfoFile(project, path, prompter) ? ReadOutcome::Complete
                                                              : ReadOutcome::Unreadable;
     }

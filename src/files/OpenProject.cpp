@@ -1,6 +1,7 @@
 #include "OpenProject.h"
 
 #include "FileAccess.h"
+#include "FileKind.h"
 #include "FileMessages.h"
 #include "NedImport.h"
 #include "ProjectView.h"
@@ -8,7 +9,6 @@
 #include "model/ResetToDefaults.h"
 #include "platform/Prompter.h"
 
-#include <QFileInfo>
 
 namespace quenra {
 
@@ -39,7 +39,7 @@ ReadOutcome OpenProject(ProjectData& project, const QString& path, Prompter& pro
 
     // The file is taken in before the record is reset, so that a file that cannot be read or
     // imported replaces nothing.
-    const bool legacy = QFileInfo(path).suffix().toLower() == QStringLiteral("ned");
+    const bool legacy = FileKindOf(path) == FileKind::LegacyProject;
     ProjectData imported;
     QByteArray bytes;
     if (legacy) {
