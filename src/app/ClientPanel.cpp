@@ -23,7 +23,8 @@ ClientPanel::ClientPanel(QWidget* parent) : DataPage(parent) {
     form->addRow(QStringLiteral("Location"), MakeEdit(QStringLiteral("Loc1"), group));
     form->addRow(QStringLiteral("City, State, ZIP"), MakeEdit(QStringLiteral("City1"), group));
     auto* dateRow = new QHBoxLayout;
-    dateRow->addWidget(MakeDateEdit(QStringLiteral("SrDt1"), group));
+    dateField_ = MakeDateEdit(QStringLiteral("SrDt1"), group);
+    dateRow->addWidget(dateField_);
     dateButton_ = MakeDateButton(QStringLiteral("Button6"), group);
     dateRow->addWidget(dateButton_);
     form->addRow(QStringLiteral("Date of Visit"), dateRow);

@@ -2,6 +2,7 @@
 
 #include "DataPage.h"
 
+class QLineEdit;
 class QPushButton;
 
 namespace quenra {
@@ -16,9 +17,12 @@ public:
     QList<FieldBinding> Bindings() const override;
     void ApplyRules(const RefreshContext&) override {}
 
+    // The date of visit ("SrDt1") and the "..." button that picks it ("Button6").
+    QLineEdit* DateField() const { return dateField_; }
     QPushButton* DateButton() const { return dateButton_; }
 
 private:
+    QLineEdit* dateField_;
     QPushButton* dateButton_;
 };
 

@@ -220,16 +220,16 @@ QGroupBox* HydrantPage::BuildReadings() {
     grid->setColumnStretch(1, 1);
 
     // Dates are never typed: the button beside the field opens the calendar.
-    auto* date = MakeEdit(QStringLiteral("TestDate"), group, kNumberWidth);
-    date->setReadOnly(true);
-    auto* pick = new QPushButton(QStringLiteral("..."), group);
-    pick->setObjectName(QStringLiteral("Button7"));
-    pick->setFixedWidth(28);
-    pick->setToolTip(QStringLiteral("Select Date"));
+    date_ = MakeEdit(QStringLiteral("TestDate"), group, kNumberWidth);
+    date_->setReadOnly(true);
+    datePick_ = new QPushButton(QStringLiteral("..."), group);
+    datePick_->setObjectName(QStringLiteral("Button7"));
+    datePick_->setFixedWidth(28);
+    datePick_->setToolTip(QStringLiteral("Select Date"));
     auto* dateRow = new QHBoxLayout;
     dateRow->setSpacing(2);
-    dateRow->addWidget(date);
-    dateRow->addWidget(pick);
+    dateRow->addWidget(date_);
+    dateRow->addWidget(datePick_);
     dateRow->addStretch(1);
 
     auto* staticPressure = MakeEdit(QStringLiteral("StPrs"), group, kNumberWidth);
@@ -249,7 +249,7 @@ QGroupBox* HydrantPage::BuildReadings() {
     curveRow->addWidget(curveColourCaption_);
     curveRow->addStretch(1);
 
-    grid->addWidget(MakeCaption(QStringLiteral("Test Date"), date), 0, 0);
+    grid->addWidget(MakeCaption(QStringLiteral("Test Date"), date_), 0, 0);
     grid->addLayout(dateRow, 0, 1);
     grid->addWidget(MakeUnitCaption("Label5", staticPressure), 1, 0);
     grid->addWidget(staticPressure, 1, 1);
@@ -269,8 +269,8 @@ QGroupBox* HydrantPage::BuildPitotFlow() {
     auto* grid = new QGridLayout(group);
     grid->setColumnStretch(2, 1);
 
-    auto* calculate = new QCheckBox(QStringLiteral("Calculate Flow"), group);
-    calculate->setObjectName(QStringLiteral("CalcResFlow"));
+    calculateFlow_ = new QCheckBox(QStringLiteral("Calculate Flow"), group);
+    calculateFlow_->setObjectName(QStringLiteral("CalcResFlow"));
     orificeSize_ = MakeChoice(QStringLiteral("OrfSize"), OrificeSizeItems(), group, kNumberWidth);
     coefficient_ =
         MakeChoice(QStringLiteral("DisCoef"), DischargeCoefficientItems(), group, kNumberWidth);
@@ -280,7 +280,7 @@ QGroupBox* HydrantPage::BuildPitotFlow() {
                                       QStringLiteral("Label9"));
     pitotCaption_ = MakeUnitCaption("Label10", pitotReading_);
 
-    grid->addWidget(calculate, 0, 0, 1, 2);
+    grid->addWidget(calculateFlow_, 0, 0, 1, 2);
     grid->addWidget(orificeCaption_, 1, 0);
     grid->addWidget(orificeSize_, 1, 1);
     grid->addWidget(coefficientCaption_, 2, 0);

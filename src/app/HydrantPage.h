@@ -7,6 +7,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabBar;
 
 namespace quenra {
@@ -27,6 +28,11 @@ public:
 
     // The supply test tabs ("TabControl2"); the supply test shown is its index + 1.
     QTabBar* SupplyTestTabs() const { return supplyTests_; }
+    // The supply test's date ("TestDate") and the "..." button that picks it ("Button7").
+    QLineEdit* DateField() const { return date_; }
+    QPushButton* DateButton() const { return datePick_; }
+    // "Calculate Flow" ("CalcResFlow") of the supply test shown.
+    QCheckBox* CalculateFlowBox() const { return calculateFlow_; }
 
 protected:
     // A click on the words beside the colour swatch opens the colour dialog like the swatch.
@@ -51,6 +57,9 @@ private:
     QComboBox* otherDescription_ = nullptr;
 
     QTabBar* supplyTests_ = nullptr;
+    QLineEdit* date_ = nullptr;
+    QPushButton* datePick_ = nullptr;
+    QCheckBox* calculateFlow_ = nullptr;
     QLineEdit* residualFlow_ = nullptr;
     AvailableFlowLabel* availableFlow_ = nullptr;
     QLabel* orificeCaption_ = nullptr;

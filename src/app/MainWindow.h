@@ -24,18 +24,23 @@ class QTabBar;
 namespace quenra {
 
 class AboutPage;
+class ClientPanel;
 class CommentsPage;
 class DataPage;
 class FieldBinder;
 class GraphPaintBox;
+class HydrantPage;
 class ManualWindow;
 class NumberMarks;
 class PdfCommands;
+class PumpTestPage;
 class ReportView;
 class Prompter;
 class RadioGroup;
 class RecentProjects;
+class SetupPage;
 class Shell;
+struct OpenedFile;
 
 // The one window of the program. It owns the project record for the life of the process, shows
 // one page at a time through its tab strip, copies every edit into the record at once and
@@ -100,6 +105,7 @@ public:
     void EndLoading() override;
     void SelectMainTab(int index) override;
     void Refresh() override { RefreshScreen(); }
+    void NewProjectStarted() override;
 
     bool Loading() const { return loading_; }
     // The flags of the question asked before the graph or report is drawn.
@@ -139,9 +145,12 @@ private:
     void ConnectDateButtons();
     void WatchNumberBoxes();
 
-    void TabControl1Change();
-    void HydrantTestClick(int item);
-    void Units1Change(int index);
+    // The main tab or the supply test tab shown changed ("TabControl1", "TabControl2").
+    void ShownTabChanged();
+    // "HydrantTest": 0 fire pump test, 1 fire hydrant test.
+    void TestKindChosen(int item);
+    // "Units1": the unit system's index.
+    void UnitSystemChosen(int index);
     void AfterEntry(AfterEdit then);
     void GraphOrReportCommand();
     void ResetViewTabs();
@@ -151,7 +160,7 @@ private:
     void PrintTestPage(int kind);
     void AskAboutDataErrorsBeforeDrawing();
     void StartNewProject(bool hydrantTest);
-    void OpenFileNow(const QString& path);
+    OpenedFile OpenFileNow(const QString& path);
 
     void ShowPanelOf(int page);
     void RebuildTabList();
@@ -174,6 +183,10 @@ private:
     QWidget* firstPageColumn_ = nullptr;
     QList<QWidget*> firstPageControls_; // stand on the tab strip; shown on the first tab only
     CommentsPage* comments_ = nullptr;
+    ClientPanel* client_ = nullptr;
+    HydrantPage* hydrant_ = nullptr;
+    PumpTestPage* pumpTest_ = nullptr;
+    SetupPage* setup_ = nullptr;
     AboutPage* about_ = nullptr;
     QList<DataPage*> dataPages_;
     QList<QWidget*> panels_; // indexed by page + 1 (About is page -1)

@@ -41,6 +41,11 @@ public:
     // another pump test is shown.
     std::optional<GridCell> EditingCell() const override;
 
+    // The readings table ("PT") and the nozzle pitot readings ("Pt2"), whose typed cells hold
+    // numbers.
+    StringGrid* ReadingsGrid() const { return readings_; }
+    StringGrid* PitotGrid() const { return pitotGrid_; }
+
 private:
     // A nozzle box: row 1 (diameter) or 2 (coefficient) of outlet 1..6.
     struct NozzleBox {

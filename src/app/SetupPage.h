@@ -28,6 +28,9 @@ public:
     QList<FieldBinding> Bindings() const override;
     void ApplyRules(const RefreshContext& context) override;
 
+    // The graph's title ("GraphTitle"), which follows the file name while "Use File Name" is on.
+    QLineEdit* GraphTitleField() const { return title_; }
+
 protected:
     // A click on the words beside a colour swatch opens the colour dialog like the swatch.
     bool eventFilter(QObject* watched, QEvent* event) override;

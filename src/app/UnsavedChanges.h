@@ -15,6 +15,8 @@ public:
     // Nothing remembered yet (a record brought in from client information at start) counts as
     // changed.
     bool Changed(const ProjectData& project) const;
+    // Back to nothing remembered: whatever the record holds now counts as changed.
+    void Forget() { known_ = false; }
 
 private:
     ProjectData remembered_;

@@ -21,6 +21,10 @@ public:
 
     // The screen refresh: shows the record and stores the derived values it keeps.
     virtual void Refresh() = 0;
+
+    // The record was just made a new fire pump test named "untitled" (client information is
+    // brought into it next): the view forgets what it showed of the last project.
+    virtual void NewProjectStarted() {}
 };
 
 } // namespace quenra

@@ -1,0 +1,27 @@
+#include "OpenNamedProject.h"
+
+#include "ClientInfoImport.h"
+#include "OpenProject.h"
+#include "ProjectView.h"
+#include "model/ProjectData.h"
+
+namespace quenra {
+
+OpenedFile OpenNamedProject(ProjectData& project, const QString& path, Prompter& prompter,
+                            ProjectView& view) {
+    OpenedFile opened;
+    opened.Kind = FileKindOf(path);
+    if (opened.Kind == FileKind::ClientInfo) {
+        // Client information describes a site, not a test: it starts a new project.
+        project = ProjectData();
+        view.NewProjectStarted();
+        opened.Outcome = ImportClientInfoFile(project, path, prompter) ? ReadOutcome::Complete
+                                                                       : ReadOutcome::Unreadable;
+    } else {
+        opened.Outcome = OpenProject(project, path, prompter, view);
+    }
+    view.Refresh();
+    return opened;
+}
+
+} // namespace quenra
