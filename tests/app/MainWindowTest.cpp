@@ -410,12 +410,23 @@ TEST_F(MainWindowTest, FilesNamedAtStartAreOpenedOrImported) {
     EXPECT_EQ(Project().ClientName, QStringLiteral("Northgate"));
     EXPECT_EQ(Project().ProjectFileName, QStringLiteral("untitled"));
     EXPECT_EQ(Find<QLineEdit>("Client1")->text(), QStringLiteral("Northgate"));
+    EXPECT_TRUE(window_->HasUnsavedChanges()) << "client information is saved nowhere yet";
     Tabs()->setCurrentIndex(1);
     EXPECT_EQ(Find<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("Gate code 4471"));
+
+    // A client-information file at start that brings nothing in still leaves a project that
+    // was never saved: leaving it asks, as after an import.
+    window_.reset();
+    const QString notes = Path(QStringLiteral("notes.ini"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUENRA_TEST_DATA_DIR "/not-quenra.txt"), notes));
+    Start(notes);
+    EXPECT_TRUE(prompter_.Messages.contains("No Quenra data found in [" + notes + "]"));
+    EXPECT_TRUE(window_->HasUnsavedChanges());
 
     window_.reset();
     const QString example = QStringLiteral(QUENRA_EXAMPLES_DIR "/Hydrant.qrx");
     Start(example);
+    EXPECT_FALSE(window_->HasUnsavedChanges());
     EXPECT_TRUE(Project().IsHydrantTest);
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("Quenra Version 3.001 [") + example + "]");
     EXPECT_EQ(Find<QLineEdit>("StPrs")->text(), QStringLiteral("72"));
