@@ -45,11 +45,7 @@ void MainWindow::FirstPaint() {
     if (startFile_.isEmpty() || !QFileInfo(startFile_).isFile()) {
         return;
     }
-    if (OpenFileNow(startFile_).Kind == FileKind::ClientInfo) {
-        // Client information brought into a new project at start is work not yet saved
-        // anywhere.
-        unsaved_.Forget();
-    }
+    OpenFileNow(startFile_);
 }
 
 void MainWindow::NewPumpTest() {
@@ -120,7 +116,12 @@ OpenedFile MainWindow::OpenFileNow(const QString& path) {
     const bool replaces = QFileInfo(path).isFile();
     const OpenedFile opened = OpenNamedProject(project_, path, prompter_, *this);
     if (opened.Kind == FileKind::ClientInfo) {
-        return opened; // a new project, not a file to save back to or to list as recent
+        // A new project, not a file to save back to or to list as recent; what was brought in
+        // is work not yet saved anywhere.
+        if (opened.Outcome == ReadOutcome::Complete) {
+            unsaved_.Forget();
+        }
+        return opened;
     }
     if (opened.Outcome == ReadOutcome::Complete) {
         recent_->Add(path);

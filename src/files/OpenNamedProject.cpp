@@ -12,11 +12,14 @@ OpenedFile OpenNamedProject(ProjectData& project, const QString& path, Prompter&
     OpenedFile opened;
     opened.Kind = FileKindOf(path);
     if (opened.Kind == FileKind::ClientInfo) {
-        // Client information describes a site, not a test: it starts a new project.
-        project = ProjectData();
-        view.NewProjectStarted();
-        opened.Outcome = ImportClientInfoFile(project, path, prompter) ? ReadOutcome::Complete
-                                                                       : ReadOutcome::Unreadable;
+        // Client information describes a site, not a test: it starts a new project, but only
+        // once something was brought in; a file of anything else leaves the project open.
+        ProjectData started;
+        if (ImportClientInfoFile(started, path, prompter)) {
+            opened.Outcome = ReadOutcome::Complete;
+            project = std::move(started);
+            view.NewProjectStarted();
+        }
     } else {
         opened.Outcome = OpenProject(project, path, prompter, view);
     }

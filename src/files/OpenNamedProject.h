@@ -20,9 +20,9 @@ struct OpenedFile {
 
 // Opens a named file the one way the program knows, whether it was named on the command line,
 // chosen, dropped or picked from the recent projects: client information (".ini") goes into a
-// new fire pump test, which the view is told of before the import; anything else is opened as a
-// project or imported as a legacy project (OpenProject). The screen is refreshed once at the
-// end, whatever came of it.
+// new fire pump test, which replaces the project (and the view is told) only when the import
+// found something; anything else is opened as a project or imported as a legacy project
+// (OpenProject). The screen is refreshed once at the end, whatever came of it.
 OpenedFile OpenNamedProject(ProjectData& project, const QString& path, Prompter& prompter,
                             ProjectView& view);
 

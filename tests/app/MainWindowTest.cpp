@@ -414,14 +414,22 @@ TEST_F(MainWindowTest, FilesNamedAtStartAreOpenedOrImported) {
     Tabs()->setCurrentIndex(1);
     EXPECT_EQ(Find<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("Gate code 4471"));
 
-    // A client-information file at start that brings nothing in still leaves a project that
-    // was never saved: leaving it asks, as after an import.
+    // A client-information file that brings nothing in replaces nothing: at start the new
+    // project stays untouched, later the open project stays as it was.
     window_.reset();
     const QString notes = Path(QStringLiteral("notes.ini"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(QUENRA_TEST_DATA_DIR "/not-quenra.txt"), notes));
     Start(notes);
     EXPECT_TRUE(prompter_.Messages.contains("No Quenra data found in [" + notes + "]"));
-    EXPECT_TRUE(window_->HasUnsavedChanges());
+    EXPECT_FALSE(window_->HasUnsavedChanges());
+    const QString plant = QStringLiteral(QUENRA_EXAMPLES_DIR "/Plant.qrx");
+    window_->OpenNamedFile(plant);
+    ASSERT_EQ(Project().ProjectFileName, plant);
+    window_->OpenNamedFile(notes);
+    EXPECT_EQ(Project().ProjectFileName, plant);
+    EXPECT_EQ(Project().ClientName, QStringLiteral("Riverside Paper Mill"));
+    EXPECT_EQ(Find<QLineEdit>("Client1")->text(), QStringLiteral("Riverside Paper Mill"));
+    EXPECT_FALSE(window_->HasUnsavedChanges());
 
     window_.reset();
     const QString example = QStringLiteral(QUENRA_EXAMPLES_DIR "/Hydrant.qrx");

@@ -92,7 +92,8 @@ TEST_P(OpenNamedProjectTest, TheExtensionDecidesAndTheScreenIsRefreshedOnceAtThe
     ASSERT_FALSE(view_.Calls.isEmpty());
     EXPECT_EQ(view_.Calls.first(), QLatin1String(file.FirstViewCall));
     EXPECT_EQ(view_.Calls.last(), QStringLiteral("refresh"));
-    EXPECT_EQ(view_.Calls.count(QStringLiteral("new")), file.Kind == FileKind::ClientInfo ? 1 : 0);
+    const bool started = file.Kind == FileKind::ClientInfo && file.Outcome == ReadOutcome::Complete;
+    EXPECT_EQ(view_.Calls.count(QStringLiteral("new")), started ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -112,11 +113,11 @@ INSTANTIATE_TEST_SUITE_P(
         NamedFile{"NotQuenraAsLegacy", "not-quenra.txt", "notes.ned", FileKind::LegacyProject,
                   ReadOutcome::Unreadable, "Riverside Mill", "1500", kKept,
                   "No Quenra data found in [%1]", "refresh"},
-        // Whoever names client information has agreed to replace the project: the new one is
-        // started before the import, and stays when nothing could be brought in.
+        // Client information that brings nothing in replaces nothing, like any file that
+        // cannot be read.
         NamedFile{"NotQuenraAsClientInfo", "not-quenra.txt", "notes.ini", FileKind::ClientInfo,
-                  ReadOutcome::Unreadable, "", "", "untitled", "No Quenra data found in [%1]",
-                  "new"}),
+                  ReadOutcome::Unreadable, "Riverside Mill", "1500", kKept,
+                  "No Quenra data found in [%1]", "refresh"}),
     [](const ::testing::TestParamInfo<NamedFile>& info) { return info.param.Label; });
 
 } // namespace
