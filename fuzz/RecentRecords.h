@@ -11,8 +11,8 @@ namespace quenra::fuzz {
 
 // The records a fuzzer has already taken through the pages, found again by their saved bytes.
 // Everything after the reader is a function of the record alone, so a record met again would
-// run the same code to the same pages: about half of all mutations change only what the
-// readers pass over (comments, spacing, digits beyond a number's precision) and need no second
+// run the same code to the same pages. Half or more of all mutations give a record met before
+// (a change in bytes the readers pass over or read to the same value) and need no second
 // drawing. A record counts as met only when it equals the remembered one member by member, not
 // merely when it saves to the same bytes. The memory is bounded: when full it starts afresh.
 class RecentRecords {
