@@ -1,7 +1,8 @@
 // The graph page of a full fire pump project (five tests displayed with their discharge
 // curves, NFPA 20 and 25 curves, five demand points) rendered at the largest capture size,
 // side by side with the JPEG encoding of that same page; and the Graph tab's repaint at the
-// usual paint box size.
+// usual paint box size, also with a typed pressure range whose 5 psi grid has thousands of
+// lines, each of whose labels is measured for the margin.
 #include "BenchSupport.h"
 #include "files/ProjectFileReader.h"
 #include "graph/GraphPage.h"
@@ -84,6 +85,25 @@ void BM_RepaintGraphTab1024x700(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RepaintGraphTab1024x700)->Unit(benchmark::kMillisecond);
+
+void BM_RepaintGraphTabTypedPressureRange(benchmark::State& state) {
+    quenra::ProjectData project = FullPumpProject();
+    project.DefaultPressureRange = false;
+    project.MinPressure = QStringLiteral("0");
+    project.MaxPressure = QString::number(state.range(0));
+    const QImage logo = quenra::MakeReportLogo();
+    for (auto _ : state) {
+        QImage page(1024, 700, QImage::Format_RGB32);
+        RenderPage(project, logo, page);
+        benchmark::DoNotOptimize(page.constBits());
+    }
+    state.counters["grid lines"] = static_cast<double>(state.range(0) / 5);
+}
+BENCHMARK(BM_RepaintGraphTabTypedPressureRange)
+    ->Arg(200)
+    ->Arg(5000)
+    ->Arg(49000)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

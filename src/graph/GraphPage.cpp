@@ -160,13 +160,13 @@ GraphPageLayout DrawGraphPage(QImage& bitmap, const ProjectData& project,
     layout.LegendFits = legend.Fits;
 
     layout.Axes = MakeGraphAxes(project, prepared.Curves.Curves);
+    // The labels' gaps depend on the plot's top and bottom alone, which the labels' width does
+    // not move: the grid is spread first, so that only the labels kept are measured (a typed
+    // range can give thousands of grid lines).
+    SpreadPressureLabels(
+        layout.Axes, ComputePlotGeometry(size.width(), size.height(), layout.LegendWidth, h, 0), h);
     layout.Plot = ComputePlotGeometry(size.width(), size.height(), layout.LegendWidth, h,
                                       WidestPressureLabel(painter, layout.Axes));
-    if (SpreadPressureLabels(layout.Axes, layout.Plot, h)) {
-        // Only the labels' width changed: the plot's top and bottom, and so the gaps, stay.
-        layout.Plot = ComputePlotGeometry(size.width(), size.height(), layout.LegendWidth, h,
-                                          WidestPressureLabel(painter, layout.Axes));
-    }
     const PlotGeometry& plot = layout.Plot;
     const AxisScale flow = FlowPixelScale(layout.Axes, plot);
     const AxisScale pressure = PressurePixelScale(layout.Axes, plot);

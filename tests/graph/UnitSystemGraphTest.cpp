@@ -1,10 +1,14 @@
 #include "GraphExamples.h"
 
+#include "graph/ArialFont.h"
 #include "graph/AxisScale.h"
 #include "graph/AxisTransform.h"
+#include "graph/GraphText.h"
+#include "graph/NiceTicks.h"
 #include "hydraulics/CurveTable.h"
 
 #include <QDir>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -111,6 +115,16 @@ TEST_P(MetricGraph, LabelsStandApartAndTheCurvesReachTheUpperHalf) {
     ASSERT_GE(rows.size(), 3);
     for (qsizetype i = 1; i < rows.size(); ++i)
         EXPECT_GE(rows[i] - rows[i - 1], h) << "labels " << i - 1 << " and " << i;
+
+    // The margin fits the widest label of the grid kept, not of the finer grid it replaced.
+    QImage canvas(1, 1, QImage::Format_RGB32);
+    QPainter painter(&canvas);
+    painter.setFont(ArialFont(layout.FontHeight));
+    int widest = 0;
+    for (int i = 0; i < layout.Axes.PressureTicks.Count; ++i)
+        if (PressureTickShown(layout.Axes.PressureScaleIndex, layout.Axes.PressureTicks.Value(i)))
+            widest = std::max(widest, TextWidth(painter, TickLabel(layout.Axes.PressureTicks, i)));
+    EXPECT_EQ(layout.Plot.Left, 2 * h + widest);
 
     const AxisScale pressure = PressurePixelScale(layout.Axes, layout.Plot);
     const int highest = pressure.ToPixel(HighestCurvePressure(prepared.Curves.Curves));
