@@ -202,7 +202,7 @@ void MainWindow::BuildPages() {
     QWidget* graphPanel = EmptyPanel(QStringLiteral("GraphPanel"), central);
     graphBox_ = new GraphPaintBox(
         [this]() -> std::optional<QImage> {
-            std::optional<GraphRendering> rendering = RenderGraph(graph_target::Screen);
+            std::optional<GraphRendering> rendering = RenderGraph(GraphTarget::Screen);
             if (!rendering) {
                 return std::nullopt;
             }

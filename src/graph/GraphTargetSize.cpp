@@ -69,18 +69,18 @@ QSize CaptureBitmapSize(int captureSizeIndex, QSize screenBox) {
     }
 }
 
-GraphBitmapSize TargetSize(int target, const ProjectData& project, QSize screenBox,
+GraphBitmapSize TargetSize(GraphTarget target, const ProjectData& project, QSize screenBox,
                            QSize printerPage) {
     GraphBitmapSize result;
     result.Margins = ReadPageMargins(project);
     const PageMargins& m = result.Margins;
 
     switch (target) {
-    case graph_target::Capture:
+    case GraphTarget::Capture:
         result.Bitmap = CaptureBitmapSize(project.CaptureSizeIndex, screenBox);
         result.Placement = QRect(QPoint(0, 0), result.Bitmap);
         break;
-    case graph_target::Pdf: {
+    case GraphTarget::Pdf: {
         const QSize page = CaptureBitmapSize(project.CaptureSizeIndex, screenBox);
         result.Page = page;
         result.Bitmap = QSize(ReducedLength(page.width(), m.Left, m.Right),
@@ -89,7 +89,7 @@ GraphBitmapSize TargetSize(int target, const ProjectData& project, QSize screenB
             QRect(QPoint(page.width() * m.Left / 100, page.height() * m.Top / 100), result.Bitmap);
         break;
     }
-    case graph_target::Printer: {
+    case GraphTarget::Printer: {
         result.Page = printerPage;
         const double printableWidth =
             static_cast<double>(printerPage.width()) * (100 - m.Left - m.Right) / 100.0;
@@ -111,7 +111,7 @@ GraphBitmapSize TargetSize(int target, const ProjectData& project, QSize screenB
                   QPoint(w * (100 - m.Right) / 100 - 1, h * (100 - m.Bottom) / 100 - 1));
         break;
     }
-    default: // the screen
+    case GraphTarget::Screen:
         result.Bitmap = screenBox;
         result.Placement = QRect(QPoint(0, 0), result.Bitmap);
         break;

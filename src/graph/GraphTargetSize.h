@@ -8,13 +8,13 @@ namespace quenra {
 
 struct ProjectData;
 
-// Where a graph page goes (the renderer's target codes).
-namespace graph_target {
-constexpr int Screen = 0;
-constexpr int Capture = 1;
-constexpr int Printer = 2;
-constexpr int Pdf = 3;
-} // namespace graph_target
+// Where a graph page goes.
+enum class GraphTarget {
+    Screen,
+    Capture,
+    Printer,
+    Pdf,
+};
 
 // The graph and PDF bitmap size choices (`CaptureSizeIndex`); "Actual Size" is the paint box.
 namespace capture_size {
@@ -69,10 +69,10 @@ struct GraphBitmapSize {
     friend bool operator==(const GraphBitmapSize&, const GraphBitmapSize&) = default;
 };
 
-// Bitmap size and placement for `target` (graph_target): the screen uses the paint box, a
+// Bitmap size and placement for `target`: the screen uses the paint box, a
 // capture the capture size choice, a PDF page the capture size reduced by the margins, and the
 // printer 1800 pixels along the longer side of the page's printable area.
-GraphBitmapSize TargetSize(int target, const ProjectData& project, QSize screenBox,
+GraphBitmapSize TargetSize(GraphTarget target, const ProjectData& project, QSize screenBox,
                            QSize printerPage);
 
 } // namespace quenra
