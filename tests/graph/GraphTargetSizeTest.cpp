@@ -7,7 +7,7 @@ namespace quenra {
 namespace {
 
 ProjectData WithMargins(const char* left, const char* top, const char* right, const char* bottom,
-                        int captureSizeIndex = capture_size::ActualSize) {
+                        int captureSizeIndex = 0) {
     ProjectData project;
     project.MarginLeft = QString::fromLatin1(left);
     project.MarginTop = QString::fromLatin1(top);
@@ -43,15 +43,16 @@ TEST(GraphTargetSize, OppositeMarginsAbove98BecomeHalfEach) {
 }
 
 TEST(GraphTargetSize, CaptureSizesFollowTheChoiceList) {
-    EXPECT_EQ(CaptureBitmapSize(capture_size::ActualSize, kScreenBox), kScreenBox);
-    EXPECT_EQ(CaptureBitmapSize(capture_size::Landscape1000, kScreenBox), QSize(1000, 773));
-    EXPECT_EQ(CaptureBitmapSize(capture_size::Landscape2000, kScreenBox), QSize(2000, 1545));
-    EXPECT_EQ(CaptureBitmapSize(capture_size::Landscape3000, kScreenBox), QSize(3000, 2318));
-    EXPECT_EQ(CaptureBitmapSize(capture_size::Portrait1000, kScreenBox), QSize(773, 1000));
-    EXPECT_EQ(CaptureBitmapSize(capture_size::Portrait2000, kScreenBox), QSize(1545, 2000));
-    EXPECT_EQ(CaptureBitmapSize(capture_size::Portrait3000, kScreenBox), QSize(2318, 3000));
-    EXPECT_EQ(CaptureBitmapSize(7, kScreenBox), kScreenBox);
-    EXPECT_EQ(CaptureBitmapSize(-1, kScreenBox), kScreenBox);
+    EXPECT_EQ(CaptureBitmapSize(CaptureSize::ActualSize, kScreenBox), kScreenBox);
+    EXPECT_EQ(CaptureBitmapSize(CaptureSize::Landscape1000, kScreenBox), QSize(1000, 773));
+    EXPECT_EQ(CaptureBitmapSize(CaptureSize::Landscape2000, kScreenBox), QSize(2000, 1545));
+    EXPECT_EQ(CaptureBitmapSize(CaptureSize::Landscape3000, kScreenBox), QSize(3000, 2318));
+    EXPECT_EQ(CaptureBitmapSize(CaptureSize::Portrait1000, kScreenBox), QSize(773, 1000));
+    EXPECT_EQ(CaptureBitmapSize(CaptureSize::Portrait2000, kScreenBox), QSize(1545, 2000));
+    EXPECT_EQ(CaptureBitmapSize(CaptureSize::Portrait3000, kScreenBox), QSize(2318, 3000));
+    EXPECT_EQ(CaptureSizeFromIndex(6), CaptureSize::Portrait3000);
+    EXPECT_EQ(CaptureBitmapSize(CaptureSizeFromIndex(7), kScreenBox), kScreenBox);
+    EXPECT_EQ(CaptureBitmapSize(CaptureSizeFromIndex(-1), kScreenBox), kScreenBox);
 }
 
 TEST(GraphTargetSize, ScreenUsesThePaintBoxWhateverTheMargins) {
