@@ -147,7 +147,8 @@ GraphPageLayout DrawGraphPage(QImage& bitmap, const ProjectData& project,
     painter.setBackgroundMode(Qt::TransparentMode);
 
     // The largest font whose legend fits the page's height.
-    const int startHeight = GraphFontHeight(size.width(), size.height(), project.FontSizeIndex);
+    const int startHeight =
+        GraphFontHeight(size.width(), size.height(), GraphFontSizeFromIndex(project.FontSizeIndex));
     layout.FontHeight = FitGraphFontHeight(startHeight, [&](int height) {
         painter.setFont(ArialFont(height));
         return MeasureLegend(painter, size, prepared.Legend, style).Fits;

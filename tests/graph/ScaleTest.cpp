@@ -298,14 +298,19 @@ TEST(AxisScale, ARangeWithoutWidthPutsEveryValueInTheMiddle) {
 
 TEST(PlotGeometry, FontHeightFollowsTheBitmap) {
     // 1024 x 700: (350 + 1024 + 1000) / 135 = 2374 / 135 = 17; Large 22, Small 12.
-    EXPECT_EQ(GraphFontHeight(1024, 700, graph_font_size::Medium), 17);
-    EXPECT_EQ(GraphFontHeight(1024, 700, graph_font_size::Large), 22);
-    EXPECT_EQ(GraphFontHeight(700, 1024, graph_font_size::Small), 12);
+    EXPECT_EQ(GraphFontHeight(1024, 700, GraphFontSize::Medium), 17);
+    EXPECT_EQ(GraphFontHeight(1024, 700, GraphFontSize::Large), 22);
+    EXPECT_EQ(GraphFontHeight(700, 1024, GraphFontSize::Small), 12);
     // 200 x 100: (50 + 200 + 1000) / 135 = 9 -> below 11 -> 14.
-    EXPECT_EQ(GraphFontHeight(200, 100, graph_font_size::Medium), 14);
+    EXPECT_EQ(GraphFontHeight(200, 100, GraphFontSize::Medium), 14);
     // 3000 x 2318: (1159 + 3000 + 1000) / 135 = 38, Large 43 -> 40.
-    EXPECT_EQ(GraphFontHeight(3000, 2318, graph_font_size::Large), 40);
-    EXPECT_EQ(GraphFontHeight(0, -50, graph_font_size::Medium), 14);
+    EXPECT_EQ(GraphFontHeight(3000, 2318, GraphFontSize::Large), 40);
+    EXPECT_EQ(GraphFontHeight(0, -50, GraphFontSize::Medium), 14);
+    // The stored index: 0 small, 2 large, anything else medium.
+    EXPECT_EQ(GraphFontSizeFromIndex(0), GraphFontSize::Small);
+    EXPECT_EQ(GraphFontSizeFromIndex(2), GraphFontSize::Large);
+    EXPECT_EQ(GraphFontSizeFromIndex(1), GraphFontSize::Medium);
+    EXPECT_EQ(GraphFontSizeFromIndex(5), GraphFontSize::Medium);
 }
 
 TEST(PlotGeometry, FontHeightIsLoweredUntilTheLegendFits) {
