@@ -165,7 +165,7 @@ TEST(GraphPage, SeriesThatAreNotCurvesGetNoLines) {
     points.IsCurve = false;
     points.LineWidth = 3;
     points.Color = MakeColour(255, 0, 255);
-    points.Symbol = 0;
+    points.Symbol = PointSymbol::None;
     QImage image(1000, 773, QImage::Format_RGB32);
     const GraphPageLayout layout = DrawGraphPage(image, project, prepared, QImage());
     const AxisScale flow = FlowPixelScale(layout.Axes, layout.Plot);
