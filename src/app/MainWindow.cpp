@@ -257,7 +257,7 @@ void MainWindow::BuildPages() {
     dataPages_ = {firePump, hydrant, comments_, client, demand, setup, pumpTestPage};
     setCentralWidget(central);
     // One page at a time from the start: the window is sized for one, not for all stacked.
-    ShowPanelOf(page::FirePump);
+    ShowPanelOf(MainPage::FirePump);
 }
 
 void MainWindow::BindEntries() {
@@ -317,7 +317,7 @@ int MainWindow::IndexOfScope(FieldScope scope) const {
 }
 
 int MainWindow::CurrentPage() const {
-    return aboutShown_ ? page::About
+    return aboutShown_ ? MainPage::About
                        : CurrentPageFor(project_.IsHydrantTest, tabs_->currentIndex());
 }
 
@@ -370,7 +370,7 @@ void MainWindow::RefreshScreen() {
     const int shown = CurrentPage();
     SetFirstPageControlsVisible(!aboutShown_ && tabs_->currentIndex() == 0);
     ShowPanelOf(shown);
-    if (shown == page::Graph || shown == page::Report) {
+    if (shown == MainPage::Graph || shown == MainPage::Report) {
         return; // the graph and report draw themselves from the record
     }
 
@@ -464,7 +464,7 @@ void MainWindow::TabControl1Change() {
     WriteRecoveryCopy(project_, programFolder_, prompter_);
     errorPrompt_.ErrorPromptShown = false;
     AskAboutDataErrorsBeforeDrawing();
-    if (CurrentPage() == page::Report) {
+    if (CurrentPage() == MainPage::Report) {
         report_->PaintBox()->setFocus(); // the keys turn and scroll the pages at once
     }
 }
@@ -473,7 +473,7 @@ void MainWindow::AskAboutDataErrorsBeforeDrawing() {
     // The question about data errors is asked once per visit of the Graph or Report tab. Asked
     // here, before the page paints, it never opens a dialog in the middle of a paint.
     const int shown = CurrentPage();
-    if (shown == page::Graph || shown == page::Report) {
+    if (shown == MainPage::Graph || shown == MainPage::Report) {
         PromptForDataErrors(project_, prompter_, errorPrompt_, loading_);
     }
 }

@@ -43,12 +43,12 @@ std::optional<GraphRendering> MainWindow::RenderGraph(GraphTarget target, QSize 
 }
 
 void MainWindow::CaptureCommand() {
-    if (CurrentPage() == page::Graph) {
+    if (CurrentPage() == MainPage::Graph) {
         RenderGraph(GraphTarget::Capture);
         graphBox_->update();
         return;
     }
-    if (CurrentPage() == page::Report) {
+    if (CurrentPage() == MainPage::Report) {
         report_->Capture();
         return;
     }
@@ -56,12 +56,12 @@ void MainWindow::CaptureCommand() {
 }
 
 void MainWindow::PrintCommand() {
-    if (CurrentPage() == page::Graph) {
+    if (CurrentPage() == MainPage::Graph) {
         PrintGraph();
         graphBox_->update();
         return;
     }
-    if (CurrentPage() == page::Report) {
+    if (CurrentPage() == MainPage::Report) {
         PrintReport();
         return;
     }

@@ -28,7 +28,7 @@ protected:
         QFile::copy(QStringLiteral(QUENRA_EXAMPLES_DIR "/Plant.qrx"), path);
         Start(path);
         Tabs()->setCurrentIndex(kReportTab);
-        ASSERT_EQ(window_->CurrentPage(), page::Report);
+        ASSERT_EQ(window_->CurrentPage(), MainPage::Report);
         Shown();
     }
     QImage Shown() { return window_->Report()->PaintBox()->grab().toImage(); }
