@@ -90,7 +90,7 @@ void BM_EncodeFiveTestPages(benchmark::State& state) {
     const ReportLayoutChoice choice =
         ChooseReportLayout(renderer, project, verdicts, QSize(1024, 700), prompter);
     ReportViewOptions options;
-    options.Mode = report_mode::Print;
+    options.Mode = ReportMode::Print;
     options.Multipage = choice.Multipage;
     QList<QImage> pages;
     options.PrintPage = [&pages](const QImage& page, int, int) { pages << page; };

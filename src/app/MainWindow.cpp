@@ -107,7 +107,7 @@ int MainWindow::IndexOfScope(FieldScope scope) const {
 }
 
 int MainWindow::CurrentPage() const {
-    return aboutShown_ ? page::About
+    return aboutShown_ ? MainPage::About
                        : CurrentPageFor(project_.IsHydrantTest, tabs_->currentIndex());
 }
 
@@ -144,7 +144,7 @@ void MainWindow::RefreshScreen() {
     const int shown = CurrentPage();
     SetFirstPageControlsVisible(!aboutShown_ && tabs_->currentIndex() == 0);
     ShowPanelOf(shown);
-    if (shown == page::Graph || shown == page::Report) {
+    if (shown == MainPage::Graph || shown == MainPage::Report) {
         return; // the graph and report draw themselves from the record
     }
 
@@ -236,7 +236,7 @@ void MainWindow::ShownTabChanged() {
     WriteRecoveryCopy(project_, programFolder_, prompter_);
     errorPrompt_.ErrorPromptShown = false;
     AskAboutDataErrorsBeforeDrawing();
-    if (CurrentPage() == page::Report) {
+    if (CurrentPage() == MainPage::Report) {
         report_->PaintBox()->setFocus(); // the keys turn and scroll the pages at once
     }
 }
@@ -245,7 +245,7 @@ void MainWindow::AskAboutDataErrorsBeforeDrawing() {
     // The question about data errors is asked once per visit of the Graph or Report tab. Asked
     // here, before the page paints, it never opens a dialog in the middle of a paint.
     const int shown = CurrentPage();
-    if (shown == page::Graph || shown == page::Report) {
+    if (shown == MainPage::Graph || shown == MainPage::Report) {
         PromptForDataErrors(project_, prompter_, errorPrompt_, loading_);
     }
 }

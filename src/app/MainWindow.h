@@ -113,10 +113,10 @@ public:
     // File > Error Check: every problem of the data, or "No errors found".
     void ErrorCheck();
 
-    // Renders the graph page for a target (graph_target) as the Graph tab shows it: its paint
+    // Renders the graph page for a target as the Graph tab shows it: its paint
     // box's size, the test type chosen, "Use Test Date Instead of Number". Nothing while a
     // rendering is running. The PDF target writes its page image into pdfImageFolder.
-    std::optional<GraphRendering> RenderGraph(int target, QSize printerPage = QSize(),
+    std::optional<GraphRendering> RenderGraph(GraphTarget target, QSize printerPage = QSize(),
                                               const QString& pdfImageFolder = QString());
     GraphPaintBox* GraphBox() const { return graphBox_; }
     ReportView* Report() const { return report_; }

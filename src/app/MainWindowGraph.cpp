@@ -26,7 +26,7 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
 
 } // namespace
 
-std::optional<GraphRendering> MainWindow::RenderGraph(int target, QSize printerPage,
+std::optional<GraphRendering> MainWindow::RenderGraph(GraphTarget target, QSize printerPage,
                                                       const QString& pdfImageFolder) {
     GraphRenderContext context;
     context.ScreenBox = graphBox_->size();
@@ -43,12 +43,12 @@ std::optional<GraphRendering> MainWindow::RenderGraph(int target, QSize printerP
 }
 
 void MainWindow::CaptureCommand() {
-    if (CurrentPage() == page::Graph) {
-        RenderGraph(graph_target::Capture);
+    if (CurrentPage() == MainPage::Graph) {
+        RenderGraph(GraphTarget::Capture);
         graphBox_->update();
         return;
     }
-    if (CurrentPage() == page::Report) {
+    if (CurrentPage() == MainPage::Report) {
         report_->Capture();
         return;
     }
@@ -56,12 +56,12 @@ void MainWindow::CaptureCommand() {
 }
 
 void MainWindow::PrintCommand() {
-    if (CurrentPage() == page::Graph) {
+    if (CurrentPage() == MainPage::Graph) {
         PrintGraph();
         graphBox_->update();
         return;
     }
-    if (CurrentPage() == page::Report) {
+    if (CurrentPage() == MainPage::Report) {
         PrintReport();
         return;
     }
@@ -89,7 +89,7 @@ void MainWindow::PrintGraph() {
     }
     printer.setDocName(window_texts::kPrintJobTitle);
     const QSize page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    const std::optional<GraphRendering> rendering = RenderGraph(graph_target::Printer, page);
+    const std::optional<GraphRendering> rendering = RenderGraph(GraphTarget::Printer, page);
     if (!rendering) {
         return;
     }
@@ -122,7 +122,7 @@ void MainWindow::ConnectPdfCommands() {
     hooks.CurrentPage = [this] { return CurrentPage(); };
     hooks.WriteGraphImages = [this](const QString& folder) -> std::optional<PdfPageImages> {
         const std::optional<GraphRendering> rendering =
-            RenderGraph(graph_target::Pdf, QSize(), folder);
+            RenderGraph(GraphTarget::Pdf, QSize(), folder);
         if (!rendering || rendering->WrittenFile.isEmpty()) {
             return std::nullopt;
         }

@@ -130,7 +130,7 @@ void MainWindow::BuildPages() {
     QWidget* graphPanel = EmptyPanel(QStringLiteral("GraphPanel"), central);
     graphBox_ = new GraphPaintBox(
         [this]() -> std::optional<QImage> {
-            std::optional<GraphRendering> rendering = RenderGraph(graph_target::Screen);
+            std::optional<GraphRendering> rendering = RenderGraph(GraphTarget::Screen);
             if (!rendering) {
                 return std::nullopt;
             }
@@ -185,7 +185,7 @@ void MainWindow::BuildPages() {
     dataPages_ = {firePump, hydrant_, comments_, client_, demand, setup_, pumpTest_};
     setCentralWidget(central);
     // One page at a time from the start: the window is sized for one, not for all stacked.
-    ShowPanelOf(page::FirePump);
+    ShowPanelOf(MainPage::FirePump);
 }
 
 void MainWindow::BindEntries() {

@@ -152,7 +152,7 @@ void MainWindow::ShowTutorial() {
 
 void MainWindow::GraphOrReportCommand() {
     const int shown = CurrentPage();
-    if (shown != page::Graph && shown != page::Report) {
+    if (shown != MainPage::Graph && shown != MainPage::Report) {
         prompter_.Inform(window_texts::kSelectGraphOrReport);
     }
 }

@@ -80,8 +80,8 @@ QPoint PdfCommands::PopupPosition() const {
 }
 
 bool PdfCommands::OnOutputTab() {
-    const int page = hooks_.CurrentPage ? hooks_.CurrentPage() : page::About;
-    if (page == page::Graph || page == page::Report) {
+    const int page = hooks_.CurrentPage ? hooks_.CurrentPage() : MainPage::About;
+    if (page == MainPage::Graph || page == MainPage::Report) {
         return true;
     }
     prompter_.Inform(window_texts::kSelectGraphOrReport);
@@ -182,7 +182,8 @@ void PdfCommands::AppendToFile() {
 }
 
 std::optional<PdfPageImages> PdfCommands::WritePageImages(int page, const QString& imageFolder) {
-    const auto& write = page == page::Graph ? hooks_.WriteGraphImages : hooks_.WriteReportImages;
+    const auto& write =
+        page == MainPage::Graph ? hooks_.WriteGraphImages : hooks_.WriteReportImages;
     return write ? write(imageFolder) : std::nullopt;
 }
 

@@ -61,7 +61,7 @@ ReportPaintBox::ReportPaintBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ReportPaintBox::SetRun(const std::optional<ReportRun>& run, int mode) {
+void ReportPaintBox::SetRun(const std::optional<ReportRun>& run, ReportMode mode) {
     run_ = run;
     mode_ = mode;
 }
@@ -88,13 +88,13 @@ void ReportPaintBox::paintEvent(QPaintEvent*) {
         return;
     }
     const QImage& first = run_->Pages.first();
-    if (mode_ == report_mode::Zoomed) {
+    if (mode_ == ReportMode::Zoomed) {
         QRect source(QPoint(0, 0), size());
         const int ox = ScrollOffset(first.width(), width(), horizontal_);
         const int oy = ScrollOffset(first.height(), height(), vertical_);
         source.moveTo(std::max(ox, 0), std::max(oy, 0));
         painter.drawImage(QPoint(0, 0), first, source);
-    } else if (mode_ == report_mode::OnePage) {
+    } else if (mode_ == ReportMode::OnePage) {
         painter.drawImage(run_->Display.Origin, first);
     } else {
         for (qsizetype k = 0; k < run_->Pages.size(); ++k) {
@@ -171,24 +171,24 @@ ReportView::ReportView(ProjectData& project, Prompter& prompter, PromptFlags& fl
     box_->setFocusPolicy(Qt::WheelFocus);
     box_->installEventFilter(this);
     connect(box_, &ReportPaintBox::PaintWanted, this, &ReportView::Refresh);
-    connect(zoom, &QPushButton::clicked, this, [this] { SetMode(report_mode::Zoomed, false); });
-    connect(pageWidth, &QPushButton::clicked, this, [this] { SetMode(report_mode::Zoomed, true); });
+    connect(zoom, &QPushButton::clicked, this, [this] { SetMode(ReportMode::Zoomed, false); });
+    connect(pageWidth, &QPushButton::clicked, this, [this] { SetMode(ReportMode::Zoomed, true); });
     connect(onePage, &QPushButton::clicked, this,
-            [this] { SetMode(report_mode::OnePage, pageWidth_); });
+            [this] { SetMode(ReportMode::OnePage, pageWidth_); });
     connect(allPages, &QPushButton::clicked, this,
-            [this] { SetMode(report_mode::AllPages, pageWidth_); });
+            [this] { SetMode(ReportMode::AllPages, pageWidth_); });
     connect(next, &QPushButton::clicked, this, [this] { StepPage(1); });
     connect(previous, &QPushButton::clicked, this, [this] { StepPage(-1); });
     connect(vertical_, &QScrollBar::actionTriggered, this, &ReportView::Scrolled);
     connect(horizontal_, &QScrollBar::actionTriggered, this, &ReportView::Scrolled);
 }
 
-void ReportView::SetMode(int mode, bool pageWidth) {
+void ReportView::SetMode(ReportMode mode, bool pageWidth) {
     mode_ = mode;
     pageWidth_ = pageWidth;
     // The scroll bars belong to the zoomed view only; shown or hidden here, before the paint,
     // so that the paint box keeps its size while it paints.
-    const bool zoomed = mode_ == report_mode::Zoomed;
+    const bool zoomed = mode_ == ReportMode::Zoomed;
     verticalPanel_->setVisible(zoomed);
     horizontalPanel_->setVisible(zoomed);
     box_->update();
@@ -222,8 +222,8 @@ bool ReportView::eventFilter(QObject* watched, QEvent* event) {
 // Page Up and Down, Home and End turn the pages of the one-page and zoomed views; the arrow
 // keys scroll the zoomed page.
 bool ReportView::KeyPressed(int key) {
-    const bool zoomed = mode_ == report_mode::Zoomed;
-    if (!zoomed && mode_ != report_mode::OnePage) {
+    const bool zoomed = mode_ == ReportMode::Zoomed;
+    if (!zoomed && mode_ != ReportMode::OnePage) {
         return false;
     }
     switch (key) {
@@ -265,12 +265,12 @@ bool ReportView::KeyPressed(int key) {
 
 // The wheel scrolls the zoomed page and turns the pages of the one-page view.
 bool ReportView::Wheeled(const QPoint& notches) {
-    if (mode_ == report_mode::Zoomed) {
+    if (mode_ == ReportMode::Zoomed) {
         ScrollBy(vertical_, -notches.y() * kStepsPerNotch);
         ScrollBy(horizontal_, -notches.x() * kStepsPerNotch);
         return true;
     }
-    if (mode_ == report_mode::OnePage && notches.y() != 0) {
+    if (mode_ == ReportMode::OnePage && notches.y() != 0) {
         GoToPage(page_ - notches.y());
         return true;
     }
@@ -301,14 +301,14 @@ void ReportView::Scrolled(int action) {
         action == QAbstractSlider::SliderToMaximum || action == QAbstractSlider::SliderNoAction) {
         return;
     }
-    SetMode(report_mode::Zoomed, pageWidth_);
+    SetMode(ReportMode::Zoomed, pageWidth_);
 }
 
 DemandVerdictSource ReportView::Verdicts() {
     return PreparedGraphVerdicts(project_, prompter_, flags_);
 }
 
-ReportViewOptions ReportView::Options(int mode) const {
+ReportViewOptions ReportView::Options(ReportMode mode) const {
     ReportViewOptions options;
     options.Mode = mode;
     options.PageWidth = pageWidth_;
@@ -322,8 +322,8 @@ ReportViewOptions ReportView::Options(int mode) const {
 
 QByteArray ReportView::CacheKey() const {
     QByteArray key = SerializeProject(project_);
-    key += QByteArray::number(mode_) + ' ' + QByteArray::number(pageWidth_) + ' ' +
-           QByteArray::number(page_) + ' ' + QByteArray::number(box_->width()) + ' ' +
+    key += QByteArray::number(static_cast<int>(mode_)) + ' ' + QByteArray::number(pageWidth_) +
+           ' ' + QByteArray::number(page_) + ' ' + QByteArray::number(box_->width()) + ' ' +
            QByteArray::number(box_->height());
     // The available flow lines come and go with the user's settings, not with the project.
     const AvailableFlowOption availableFlow = ReadAvailableFlowOption();
@@ -375,7 +375,7 @@ void ReportView::UpdateScrollBars(const ReportRun& run) {
     set(horizontal_, box_->width(), run.Display.Page.width());
 }
 
-std::optional<ReportRun> ReportView::RunOutput(int mode, const ReportViewOptions& extra,
+std::optional<ReportRun> ReportView::RunOutput(ReportMode mode, const ReportViewOptions& extra,
                                                const QString& pdfImageFolder) {
     Refresh(); // the layout the screen shows is the one written
     ReportViewOptions options = Options(mode);
@@ -409,7 +409,7 @@ std::optional<ReportRun> ReportView::RunOutput(int mode, const ReportViewOptions
 }
 
 void ReportView::Capture() {
-    RunOutput(report_mode::Capture, ReportViewOptions());
+    RunOutput(ReportMode::Capture, ReportViewOptions());
 }
 
 void ReportView::Print(QPrinter& printer) {
@@ -434,7 +434,7 @@ void ReportView::Print(QPrinter& printer) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         painter.drawImage(target, page);
     };
-    RunOutput(report_mode::Print, extra);
+    RunOutput(ReportMode::Print, extra);
     if (started) {
         painter.end();
     }
@@ -442,7 +442,7 @@ void ReportView::Print(QPrinter& printer) {
 
 std::optional<PdfPageImages> ReportView::WritePdfImages(const QString& imageFolder) {
     const std::optional<ReportRun> run =
-        RunOutput(report_mode::PdfImages, ReportViewOptions(), imageFolder);
+        RunOutput(ReportMode::PdfImages, ReportViewOptions(), imageFolder);
     if (!run || run->Failed || run->NoTests || run->WrittenFiles.isEmpty()) {
         return std::nullopt;
     }
@@ -450,7 +450,7 @@ std::optional<PdfPageImages> ReportView::WritePdfImages(const QString& imageFold
 }
 
 void ReportView::ComposeFirstPage() {
-    ReportViewOptions options = Options(report_mode::Print);
+    ReportViewOptions options = Options(ReportMode::Print);
     bool first = true;
     options.Progress = [&first](int, int) {
         const bool go = first;

@@ -27,7 +27,7 @@ public:
     explicit ReportPaintBox(QWidget* parent = nullptr);
 
     // The pages to paint, with the view mode they were made for; nothing clears the box.
-    void SetRun(const std::optional<ReportRun>& run, int mode);
+    void SetRun(const std::optional<ReportRun>& run, ReportMode mode);
     void SetScroll(QScrollBar* vertical, QScrollBar* horizontal);
 
 signals:
@@ -38,7 +38,7 @@ protected:
 
 private:
     std::optional<ReportRun> run_;
-    int mode_ = report_mode::AllPages;
+    ReportMode mode_ = ReportMode::AllPages;
     QScrollBar* vertical_ = nullptr;
     QScrollBar* horizontal_ = nullptr;
 };
@@ -52,7 +52,7 @@ public:
                QWidget* parent = nullptr);
 
     ReportPaintBox* PaintBox() const { return box_; }
-    int Mode() const { return mode_; }
+    ReportMode Mode() const { return mode_; }
     int Page() const { return page_; }
     int PageCount() const { return pageCount_; }
     // How many runs composed pages (the cache's misses), for the window's tests.
@@ -79,7 +79,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void SetMode(int mode, bool pageWidth);
+    void SetMode(ReportMode mode, bool pageWidth);
     bool KeyPressed(int key);
     bool Wheeled(const QPoint& notches);
     void GoToPage(int page);
@@ -87,9 +87,9 @@ private:
     void StepPage(int step);
     void Scrolled(int action);
     void UpdateScrollBars(const ReportRun& run);
-    std::optional<ReportRun> RunOutput(int mode, const ReportViewOptions& extra,
+    std::optional<ReportRun> RunOutput(ReportMode mode, const ReportViewOptions& extra,
                                        const QString& pdfImageFolder = QString());
-    ReportViewOptions Options(int mode) const;
+    ReportViewOptions Options(ReportMode mode) const;
     QByteArray CacheKey() const;
     DemandVerdictSource Verdicts();
 
@@ -107,7 +107,7 @@ private:
     QCheckBox* multipage_ = nullptr;
     RadioGroup* hydrantPerPage_ = nullptr;
 
-    int mode_ = report_mode::AllPages;
+    ReportMode mode_ = ReportMode::AllPages;
     bool pageWidth_ = false;
     int page_ = 1;
     int pageCount_ = 0;

@@ -10,13 +10,13 @@ namespace {
 ProjectData WithDerivedValues(ProjectData project) {
     for (int test = 1; test <= kTestCount; ++test) {
         RefreshView supply;
-        supply.Page = page::FireHydrant;
+        supply.Page = MainPage::FireHydrant;
         supply.SupplyTest = test;
         supply.CalculateFlowBox = project.SupplyCalcFlow[test];
         RefreshDerivedValues(project, supply);
 
         RefreshView pump;
-        pump.Page = page::FirstPumpTest + test - 1;
+        pump.Page = MainPage::FirstPumpTest + test - 1;
         RefreshDerivedValues(project, pump);
     }
     return project;

@@ -1,7 +1,7 @@
 #include "BatchCommands.h"
 
-#include "BatchUsage.h"
 #include "BatchPrompter.h"
+#include "BatchUsage.h"
 #include "CheckCommand.h"
 #include "ConvertCommand.h"
 #include "CurvesCommand.h"
@@ -54,7 +54,7 @@ int Graph(const QStringList& arguments, Prompter& prompter) {
         if (option == QStringLiteral("--test") && test < 0 && value >= 0 && value <= kTestCount) {
             test = value;
         } else if (option == QStringLiteral("--size") && size < 0 && value >= 0 &&
-                   value <= capture_size::Last) {
+                   value <= kLastCaptureSizeIndex) {
             size = value;
         } else {
             return Usage(prompter);

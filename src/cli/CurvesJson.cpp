@@ -110,7 +110,7 @@ void WriteSeries(JsonWriter& json, const CurveTable& table) {
         json.Key("lineWidth");
         json.Integer(series.LineWidth);
         json.Key("symbol");
-        json.Integer(series.Symbol);
+        json.Integer(PointSymbolIndex(series.Symbol));
         json.Key("isCurve");
         json.Bool(series.IsCurve);
         for (const auto& [key, values] : {std::pair{"x", &series.X}, std::pair{"y", &series.Y}}) {

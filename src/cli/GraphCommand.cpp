@@ -26,7 +26,7 @@ int WriteGraph(const QString& path, const QString& output, int requestedTest, in
     PromptFlags flags;
     GraphRenderer renderer;
     const std::optional<GraphRendering> rendering =
-        renderer.Render(graph_target::Capture, project, prompter, flags, context);
+        renderer.Render(GraphTarget::Capture, project, prompter, flags, context);
     return rendering && rendering->WrittenFile == output ? 0 : 1;
 }
 

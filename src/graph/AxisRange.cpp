@@ -99,7 +99,7 @@ GraphRanges ChooseRanges(const ProjectData& project, const CurveTable& curves) {
     if (!project.DefaultFlowRange) {
         AxisRange& flow = ranges.Flow;
         flow.Min = ReadLimit(project.MinFlowText);
-        if (project.FlowScaleIndex == flow_scale::Modified && flow.Min < 0) {
+        if (FlowScaleFromIndex(project.FlowScaleIndex) == FlowScale::Modified && flow.Min < 0) {
             flow.Min = 0;
         }
         flow.Max = ReadLimit(project.MaxFlowText);

@@ -38,17 +38,12 @@ int AxisScale::ToPixel(double value) const {
     return static_cast<int>(std::nearbyint(held));
 }
 
-AxisScale FlowAxisScale(int flowScaleIndex, AxisRange range, int left, int right) {
-    return {FlowTransform(flowScaleIndex), range, kFlowMarginBelow, kFlowMarginAbove, left, right};
+AxisScale FlowAxisScale(FlowScale scale, AxisRange range, int left, int right) {
+    return {FlowTransform(scale), range, kFlowMarginBelow, kFlowMarginAbove, left, right};
 }
 
-AxisScale PressureAxisScale(int pressureScaleIndex, AxisRange range, int bottom, int top) {
-    return {PressureTransform(pressureScaleIndex),
-            range,
-            kPressureMargin,
-            kPressureMargin,
-            bottom,
-            top};
+AxisScale PressureAxisScale(PressureScale scale, AxisRange range, int bottom, int top) {
+    return {PressureTransform(scale), range, kPressureMargin, kPressureMargin, bottom, top};
 }
 
 } // namespace quenra

@@ -41,9 +41,9 @@ private:
 };
 
 // The flow axis of the graph: its scale index, from the plot's left edge to its right edge.
-AxisScale FlowAxisScale(int flowScaleIndex, AxisRange range, int left, int right);
+AxisScale FlowAxisScale(FlowScale scale, AxisRange range, int left, int right);
 
 // The pressure axis: larger pressures higher on the page, from the bottom edge to the top.
-AxisScale PressureAxisScale(int pressureScaleIndex, AxisRange range, int bottom, int top);
+AxisScale PressureAxisScale(PressureScale scale, AxisRange range, int bottom, int top);
 
 } // namespace quenra

@@ -4,26 +4,28 @@
 
 namespace quenra {
 
-AxisTransform FlowTransform(int flowScaleIndex) {
-    switch (flowScaleIndex) {
-    case flow_scale::Modified:
+AxisTransform FlowTransform(FlowScale scale) {
+    switch (scale) {
+    case FlowScale::Modified:
         return AxisTransform::Power;
-    case flow_scale::Log:
+    case FlowScale::Log:
         return AxisTransform::Log;
-    default:
-        return AxisTransform::Linear;
+    case FlowScale::Normal:
+        break;
     }
+    return AxisTransform::Linear;
 }
 
-AxisTransform PressureTransform(int pressureScaleIndex) {
-    switch (pressureScaleIndex) {
-    case pressure_scale::Log:
+AxisTransform PressureTransform(PressureScale scale) {
+    switch (scale) {
+    case PressureScale::Log:
         return AxisTransform::Log;
-    case pressure_scale::Modified:
+    case PressureScale::Modified:
         return AxisTransform::Power;
-    default:
-        return AxisTransform::Linear;
+    case PressureScale::Normal:
+        break;
     }
+    return AxisTransform::Linear;
 }
 
 double TransformValue(AxisTransform transform, double value) {
@@ -38,20 +40,20 @@ double TransformValue(AxisTransform transform, double value) {
     return value;
 }
 
-double ScaleFlow(int flowScaleIndex, double flow) {
-    return TransformValue(FlowTransform(flowScaleIndex), flow);
+double ScaleFlow(FlowScale scale, double flow) {
+    return TransformValue(FlowTransform(scale), flow);
 }
 
-double ScalePressure(int pressureScaleIndex, double pressure) {
-    return TransformValue(PressureTransform(pressureScaleIndex), pressure);
+double ScalePressure(PressureScale scale, double pressure) {
+    return TransformValue(PressureTransform(scale), pressure);
 }
 
-bool FlowTickShown(int flowScaleIndex, double tick) {
-    return FlowTransform(flowScaleIndex) == AxisTransform::Linear || tick >= 0;
+bool FlowTickShown(FlowScale scale, double tick) {
+    return FlowTransform(scale) == AxisTransform::Linear || tick >= 0;
 }
 
-bool PressureTickShown(int pressureScaleIndex, double tick) {
-    switch (PressureTransform(pressureScaleIndex)) {
+bool PressureTickShown(PressureScale scale, double tick) {
+    switch (PressureTransform(scale)) {
     case AxisTransform::Log:
         return tick > 0;
     case AxisTransform::Power:

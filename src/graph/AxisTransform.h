@@ -9,19 +9,24 @@ enum class AxisTransform {
     Log,    // log10 of the value
 };
 
-// The flow scale choices as the record stores them (`FlowScaleIndex`).
-namespace flow_scale {
-constexpr int Normal = 0;
-constexpr int Modified = 1;
-constexpr int Log = 2;
-} // namespace flow_scale
+// The flow scale choices, numbered as the record stores them (`FlowScaleIndex`).
+enum class FlowScale {
+    Normal = 0,
+    Modified = 1,
+    Log = 2,
+};
 
-// The pressure scale choices, in the item order of the pressure scale selector.
-namespace pressure_scale {
-constexpr int Normal = 0;
-constexpr int Log = 1;
-constexpr int Modified = 2;
-} // namespace pressure_scale
+// The pressure scale choices, numbered in the item order of the pressure scale selector.
+enum class PressureScale {
+    Normal = 0,
+    Log = 1,
+    Modified = 2,
+};
+
+// The flow scale of the record's stored index; an unknown index is the normal scale.
+constexpr FlowScale FlowScaleFromIndex(int index) {
+    return index == 1 || index == 2 ? static_cast<FlowScale>(index) : FlowScale::Normal;
+}
 
 // The exponent of flow in the friction loss of a supply.
 constexpr double kFlowPowerExponent = 1.852;
@@ -30,21 +35,21 @@ constexpr double kFlowPowerExponent = 1.852;
 constexpr double kPowerOfNegative = 0.0;
 constexpr double kLogOfNonPositive = -100.0;
 
-// The transform of a flow or pressure scale index; an unknown index is treated as linear.
-AxisTransform FlowTransform(int flowScaleIndex);
-AxisTransform PressureTransform(int pressureScaleIndex);
+// The transform of a flow or pressure scale.
+AxisTransform FlowTransform(FlowScale scale);
+AxisTransform PressureTransform(PressureScale scale);
 
 // The transformed value.
 double TransformValue(AxisTransform transform, double value);
 
-// `ScaleX` and `ScaleY` of the graph: a flow or pressure on the scale of its index.
-double ScaleFlow(int flowScaleIndex, double flow);
-double ScalePressure(int pressureScaleIndex, double pressure);
+// `ScaleX` and `ScaleY` of the graph: a flow or pressure on its scale.
+double ScaleFlow(FlowScale scale, double flow);
+double ScalePressure(PressureScale scale, double pressure);
 
 // Whether the grid line and label of a tick value belong on the axis: negative flows have no
 // place on the power and log scales, nor negative pressures on the power scale, nor pressures
 // of 0 or less on the log scale.
-bool FlowTickShown(int flowScaleIndex, double tick);
-bool PressureTickShown(int pressureScaleIndex, double tick);
+bool FlowTickShown(FlowScale scale, double tick);
+bool PressureTickShown(PressureScale scale, double tick);
 
 } // namespace quenra

@@ -32,8 +32,7 @@ void DrawSegment(QPainter& painter, QPoint from, QPoint to, int lineWidth, QColo
 // A joined series without symbols looks the same drawn in one stroke, which is much quicker
 // than segment by segment.
 bool DrawnInOneStroke(const CurveSeries& series, int symbolSize) {
-    const bool noSymbols =
-        series.Symbol < symbol::Circle || series.Symbol > symbol::Plus || symbolSize <= 0;
+    const bool noSymbols = !IsDrawnSymbol(series.Symbol) || symbolSize <= 0;
     return series.IsCurve && series.LineWidth >= 0 && noSymbols;
 }
 

@@ -28,7 +28,7 @@ int NarrowestLabelGap(const GraphAxes& axes, const PlotGeometry& plot) {
     bool havePrevious = false;
     int previous = 0;
     for (int i = 0; i < axes.PressureTicks.Count; ++i) {
-        if (!PressureTickShown(axes.PressureScaleIndex, axes.PressureTicks.Value(i))) {
+        if (!PressureTickShown(axes.PressureScaleChoice, axes.PressureTicks.Value(i))) {
             continue;
         }
         const int y = pressure.ToPixel(RoundedTickValue(axes.PressureTicks, i));
@@ -47,11 +47,11 @@ int NarrowestLabelGap(const GraphAxes& axes, const PlotGeometry& plot) {
 } // namespace
 
 GraphAxes MakeGraphAxes(const ProjectData& project, const CurveTable& curves,
-                        int pressureScaleIndex) {
+                        PressureScale pressureScale) {
     GraphAxes axes;
     axes.UnitSystem = project.UnitSystem;
-    axes.FlowScaleIndex = project.FlowScaleIndex;
-    axes.PressureScaleIndex = pressureScaleIndex;
+    axes.FlowScaleChoice = FlowScaleFromIndex(project.FlowScaleIndex);
+    axes.PressureScaleChoice = pressureScale;
     axes.Ranges = ChooseRanges(project, curves);
     axes.FlowTicks = NiceTicks(axes.Ranges.Flow.Min, axes.Ranges.Flow.Max, kMostGridIntervals,
                                kNoSmallestFlowStep);
@@ -80,7 +80,7 @@ std::vector<PressureLabelRow> PressureLabelRows(const GraphAxes& axes, const Plo
     const AxisScale pressure = PressurePixelScale(axes, plot);
     std::vector<PressureLabelRow> rows;
     for (int i = 0; i < axes.PressureTicks.Count; ++i) {
-        if (!PressureTickShown(axes.PressureScaleIndex, axes.PressureTicks.Value(i))) {
+        if (!PressureTickShown(axes.PressureScaleChoice, axes.PressureTicks.Value(i))) {
             continue;
         }
         const int y = pressure.ToPixel(RoundedTickValue(axes.PressureTicks, i));
@@ -93,11 +93,11 @@ std::vector<PressureLabelRow> PressureLabelRows(const GraphAxes& axes, const Plo
 }
 
 AxisScale FlowPixelScale(const GraphAxes& axes, const PlotGeometry& plot) {
-    return FlowAxisScale(axes.FlowScaleIndex, axes.Ranges.Flow, plot.Left, plot.Right);
+    return FlowAxisScale(axes.FlowScaleChoice, axes.Ranges.Flow, plot.Left, plot.Right);
 }
 
 AxisScale PressurePixelScale(const GraphAxes& axes, const PlotGeometry& plot) {
-    return PressureAxisScale(axes.PressureScaleIndex, axes.Ranges.Pressure, plot.Bottom, plot.Top);
+    return PressureAxisScale(axes.PressureScaleChoice, axes.Ranges.Pressure, plot.Bottom, plot.Top);
 }
 
 } // namespace quenra

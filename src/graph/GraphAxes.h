@@ -23,8 +23,8 @@ constexpr double kPressureStepLimit = 5;
 // the ticks (taken on the untransformed ranges).
 struct GraphAxes {
     int UnitSystem = 0;
-    int FlowScaleIndex = flow_scale::Normal;
-    int PressureScaleIndex = pressure_scale::Normal;
+    FlowScale FlowScaleChoice = FlowScale::Normal;
+    PressureScale PressureScaleChoice = PressureScale::Normal;
     GraphRanges Ranges;
     Ticks FlowTicks;
     Ticks PressureTicks;
@@ -33,7 +33,7 @@ struct GraphAxes {
 // The axes of the graph of `project` over the series of `curves`; the pressure scale has no
 // option on the screen and is linear unless given.
 GraphAxes MakeGraphAxes(const ProjectData& project, const CurveTable& curves,
-                        int pressureScaleIndex = pressure_scale::Normal);
+                        PressureScale pressureScale = PressureScale::Normal);
 
 // Outside English units, a pressure grid whose labels would stand closer than `textHeight`
 // pixels on the plot takes the next coarser step until they stand apart (a unit much smaller

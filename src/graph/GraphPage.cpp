@@ -40,7 +40,7 @@ QColor GridColour(const Ticks& ticks, int i) {
 int WidestPressureLabel(const QPainter& painter, const GraphAxes& axes) {
     int widest = 0;
     for (int i = 0; i < axes.PressureTicks.Count; ++i) {
-        if (PressureTickShown(axes.PressureScaleIndex, axes.PressureTicks.Value(i))) {
+        if (PressureTickShown(axes.PressureScaleChoice, axes.PressureTicks.Value(i))) {
             widest = std::max(widest, TextWidth(painter, TickLabel(axes.PressureTicks, i)));
         }
     }
@@ -54,7 +54,7 @@ void DrawGrid(QPainter& painter, const GraphAxes& axes, const PlotGeometry& plot
     for (int i = 0; i < axes.FlowTicks.Count; ++i) {
         const double tick = axes.FlowTicks.Value(i);
         const int x = flow.ToPixel(tick);
-        if (FlowTickShown(axes.FlowScaleIndex, tick) && plot.Left < x && x < plot.Right &&
+        if (FlowTickShown(axes.FlowScaleChoice, tick) && plot.Left < x && x < plot.Right &&
             plot.Top + 1 < plot.Bottom) {
             painter.fillRect(Span(x, plot.Top + 1, x + 1, plot.Bottom),
                              GridColour(axes.FlowTicks, i));
@@ -63,7 +63,7 @@ void DrawGrid(QPainter& painter, const GraphAxes& axes, const PlotGeometry& plot
     for (int i = 0; i < axes.PressureTicks.Count; ++i) {
         const double tick = axes.PressureTicks.Value(i);
         const int y = pressure.ToPixel(tick);
-        if (PressureTickShown(axes.PressureScaleIndex, tick) && plot.Top < y && y < plot.Bottom &&
+        if (PressureTickShown(axes.PressureScaleChoice, tick) && plot.Top < y && y < plot.Bottom &&
             plot.Left < plot.Right) {
             painter.fillRect(Span(plot.Left, y, plot.Right, y + 1),
                              GridColour(axes.PressureTicks, i));
@@ -96,7 +96,7 @@ void DrawFlowLabels(QPainter& painter, const GraphAxes& axes, const PlotGeometry
                     const AxisScale& flow) {
     int previousEnd = 0;
     for (int i = 0; i < axes.FlowTicks.Count; ++i) {
-        if (!FlowTickShown(axes.FlowScaleIndex, axes.FlowTicks.Value(i))) {
+        if (!FlowTickShown(axes.FlowScaleChoice, axes.FlowTicks.Value(i))) {
             continue;
         }
         const int x = flow.ToPixel(RoundedTickValue(axes.FlowTicks, i));
@@ -147,7 +147,8 @@ GraphPageLayout DrawGraphPage(QImage& bitmap, const ProjectData& project,
     painter.setBackgroundMode(Qt::TransparentMode);
 
     // The largest font whose legend fits the page's height.
-    const int startHeight = GraphFontHeight(size.width(), size.height(), project.FontSizeIndex);
+    const int startHeight =
+        GraphFontHeight(size.width(), size.height(), GraphFontSizeFromIndex(project.FontSizeIndex));
     layout.FontHeight = FitGraphFontHeight(startHeight, [&](int height) {
         painter.setFont(ArialFont(height));
         return MeasureLegend(painter, size, prepared.Legend, style).Fits;

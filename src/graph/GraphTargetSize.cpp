@@ -50,38 +50,41 @@ PageMargins ReadPageMargins(const ProjectData& project) {
     return m;
 }
 
-QSize CaptureBitmapSize(int captureSizeIndex, QSize screenBox) {
-    switch (captureSizeIndex) {
-    case capture_size::Landscape1000:
+QSize CaptureBitmapSize(CaptureSize size, QSize screenBox) {
+    switch (size) {
+    case CaptureSize::Landscape1000:
         return {1000, 773};
-    case capture_size::Landscape2000:
+    case CaptureSize::Landscape2000:
         return {2000, 1545};
-    case capture_size::Landscape3000:
+    case CaptureSize::Landscape3000:
         return {3000, 2318};
-    case capture_size::Portrait1000:
+    case CaptureSize::Portrait1000:
         return {773, 1000};
-    case capture_size::Portrait2000:
+    case CaptureSize::Portrait2000:
         return {1545, 2000};
-    case capture_size::Portrait3000:
+    case CaptureSize::Portrait3000:
         return {2318, 3000};
-    default:
-        return screenBox;
+    case CaptureSize::ActualSize:
+        break;
     }
+    return screenBox;
 }
 
-GraphBitmapSize TargetSize(int target, const ProjectData& project, QSize screenBox,
+GraphBitmapSize TargetSize(GraphTarget target, const ProjectData& project, QSize screenBox,
                            QSize printerPage) {
     GraphBitmapSize result;
     result.Margins = ReadPageMargins(project);
     const PageMargins& m = result.Margins;
 
     switch (target) {
-    case graph_target::Capture:
-        result.Bitmap = CaptureBitmapSize(project.CaptureSizeIndex, screenBox);
+    case GraphTarget::Capture:
+        result.Bitmap =
+            CaptureBitmapSize(CaptureSizeFromIndex(project.CaptureSizeIndex), screenBox);
         result.Placement = QRect(QPoint(0, 0), result.Bitmap);
         break;
-    case graph_target::Pdf: {
-        const QSize page = CaptureBitmapSize(project.CaptureSizeIndex, screenBox);
+    case GraphTarget::Pdf: {
+        const QSize page =
+            CaptureBitmapSize(CaptureSizeFromIndex(project.CaptureSizeIndex), screenBox);
         result.Page = page;
         result.Bitmap = QSize(ReducedLength(page.width(), m.Left, m.Right),
                               ReducedLength(page.height(), m.Top, m.Bottom));
@@ -89,7 +92,7 @@ GraphBitmapSize TargetSize(int target, const ProjectData& project, QSize screenB
             QRect(QPoint(page.width() * m.Left / 100, page.height() * m.Top / 100), result.Bitmap);
         break;
     }
-    case graph_target::Printer: {
+    case GraphTarget::Printer: {
         result.Page = printerPage;
         const double printableWidth =
             static_cast<double>(printerPage.width()) * (100 - m.Left - m.Right) / 100.0;
@@ -111,7 +114,7 @@ GraphBitmapSize TargetSize(int target, const ProjectData& project, QSize screenB
                   QPoint(w * (100 - m.Right) / 100 - 1, h * (100 - m.Bottom) / 100 - 1));
         break;
     }
-    default: // the screen
+    case GraphTarget::Screen:
         result.Bitmap = screenBox;
         result.Placement = QRect(QPoint(0, 0), result.Bitmap);
         break;

@@ -8,25 +8,33 @@ namespace quenra {
 
 struct ProjectData;
 
-// Where a graph page goes (the renderer's target codes).
-namespace graph_target {
-constexpr int Screen = 0;
-constexpr int Capture = 1;
-constexpr int Printer = 2;
-constexpr int Pdf = 3;
-} // namespace graph_target
+// Where a graph page goes.
+enum class GraphTarget {
+    Screen,
+    Capture,
+    Printer,
+    Pdf,
+};
 
-// The graph and PDF bitmap size choices (`CaptureSizeIndex`); "Actual Size" is the paint box.
-namespace capture_size {
-constexpr int ActualSize = 0;
-constexpr int Landscape1000 = 1;
-constexpr int Landscape2000 = 2;
-constexpr int Landscape3000 = 3;
-constexpr int Portrait1000 = 4;
-constexpr int Portrait2000 = 5;
-constexpr int Portrait3000 = 6;
-constexpr int Last = Portrait3000;
-} // namespace capture_size
+// The graph and PDF bitmap size choices, in the order of the choice list; "Actual Size" is the
+// paint box.
+enum class CaptureSize {
+    ActualSize = 0,
+    Landscape1000 = 1,
+    Landscape2000 = 2,
+    Landscape3000 = 3,
+    Portrait1000 = 4,
+    Portrait2000 = 5,
+    Portrait3000 = 6,
+};
+
+// The record keeps the choice as its place in the list (`CaptureSizeIndex`), and so does the
+// project file.
+constexpr int kLastCaptureSizeIndex = 6;
+constexpr CaptureSize CaptureSizeFromIndex(int index) {
+    return index > 0 && index <= kLastCaptureSizeIndex ? static_cast<CaptureSize>(index)
+                                                       : CaptureSize::ActualSize;
+}
 
 // The printed bitmap's longer side in pixels.
 constexpr int kPrinterBitmapSide = 1800;
@@ -49,9 +57,8 @@ int MarginPercent(const QString& text);
 // page width stays for the graph, and likewise top + bottom.
 PageMargins ReadPageMargins(const ProjectData& project);
 
-// The bitmap size of a capture size choice; "Actual Size" (and an unknown choice) gives the
-// on-screen paint box.
-QSize CaptureBitmapSize(int captureSizeIndex, QSize screenBox);
+// The bitmap size of a capture size choice; "Actual Size" gives the on-screen paint box.
+QSize CaptureBitmapSize(CaptureSize size, QSize screenBox);
 
 // The sizes a graph rendering needs for one target.
 struct GraphBitmapSize {
@@ -69,10 +76,10 @@ struct GraphBitmapSize {
     friend bool operator==(const GraphBitmapSize&, const GraphBitmapSize&) = default;
 };
 
-// Bitmap size and placement for `target` (graph_target): the screen uses the paint box, a
+// Bitmap size and placement for `target`: the screen uses the paint box, a
 // capture the capture size choice, a PDF page the capture size reduced by the margins, and the
 // printer 1800 pixels along the longer side of the page's printable area.
-GraphBitmapSize TargetSize(int target, const ProjectData& project, QSize screenBox,
+GraphBitmapSize TargetSize(GraphTarget target, const ProjectData& project, QSize screenBox,
                            QSize printerPage);
 
 } // namespace quenra

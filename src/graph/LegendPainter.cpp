@@ -121,7 +121,8 @@ LegendExtent PaintLegend(QPainter& painter, LegendMode mode, int x0, QSize bitma
                 DrawLine(painter, textX, y + static_cast<int>(i) * h, line, colour);
                 if (line.Swatch)
                     DrawSymbol(painter, QPointF(symbolX, y + static_cast<int>(i) * h + h / 2),
-                               symbol::Square, s, ToQColor(*line.Swatch), style.PlotBackground);
+                               PointSymbol::Square, s, ToQColor(*line.Swatch),
+                               style.PlotBackground);
             }
         }
         if (draw) {

@@ -23,13 +23,13 @@ constexpr int kLeftRows = 2;
 
 } // namespace
 
-int GraphFontHeight(int bitmapWidth, int bitmapHeight, int fontSizeIndex) {
+int GraphFontHeight(int bitmapWidth, int bitmapHeight, GraphFontSize fontSize) {
     const long long shorter = std::min(bitmapWidth, bitmapHeight);
     const long long longer = std::max(bitmapWidth, bitmapHeight);
     long long height = (shorter / 2 + longer + kFontBase) / kFontDivisor;
-    if (fontSizeIndex == graph_font_size::Large) {
+    if (fontSize == GraphFontSize::Large) {
         height += kFontSizeStep;
-    } else if (fontSizeIndex == graph_font_size::Small) {
+    } else if (fontSize == GraphFontSize::Small) {
         height -= kFontSizeStep;
     }
     if (height < kSmallestReadableHeight) {

@@ -4,16 +4,21 @@
 
 namespace quenra {
 
-// The font size choices of the graph (`FontSizeIndex`).
-namespace graph_font_size {
-constexpr int Small = 0;
-constexpr int Medium = 1;
-constexpr int Large = 2;
-} // namespace graph_font_size
+// The font size choices of the graph, numbered as the record stores them (`FontSizeIndex`).
+enum class GraphFontSize {
+    Small = 0,
+    Medium = 1,
+    Large = 2,
+};
+
+// The font size of the record's stored index; an unknown index is the medium size.
+constexpr GraphFontSize GraphFontSizeFromIndex(int index) {
+    return index == 0 || index == 2 ? static_cast<GraphFontSize>(index) : GraphFontSize::Medium;
+}
 
 // The cell height of the graph's text for a bitmap of that size: it grows with the bitmap,
 // 5 larger for "Large", 5 smaller for "Small"; heights below 11 become 14, above 40 become 40.
-int GraphFontHeight(int bitmapWidth, int bitmapHeight, int fontSizeIndex);
+int GraphFontHeight(int bitmapWidth, int bitmapHeight, GraphFontSize fontSize);
 
 // Lowers the font height one at a time until `legendFits` accepts it or it reaches 4.
 int FitGraphFontHeight(int fontHeight, const std::function<bool(int)>& legendFits);

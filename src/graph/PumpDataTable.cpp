@@ -24,7 +24,7 @@ namespace quenra {
 namespace {
 
 namespace texts = pump_data_table_texts;
-namespace group = pump_data_table_group;
+using group = PumpDataTableGroup;
 
 const QColor kGridGrey(192, 192, 192);
 
@@ -68,7 +68,7 @@ bool ShowsVoltsAmps(const ProjectData& project, int test) {
 }
 
 PumpDataTableColumn Column(const QString& header1, const QString& header2, QStringList cells,
-                           int columnGroup = group::None) {
+                           PumpDataTableGroup columnGroup = group::None) {
     PumpDataTableColumn column;
     column.Header1 = header1;
     column.Header2 = header2;
@@ -87,7 +87,7 @@ QStringList CellsOf(const ReadingTable& readings, const ShownRows& rows, int rea
 // AB, AC and BC of volts or amps, the group's name over the middle one.
 void AppendPhaseColumns(QList<PumpDataTableColumn>& columns, const ReadingTable& readings,
                         const ShownRows& rows, int firstReadingColumn, const QString& name,
-                        int columnGroup) {
+                        PumpDataTableGroup columnGroup) {
     const QString phases[kPhaseCount] = {texts::kPhaseAB, texts::kPhaseAC, texts::kPhaseBC};
     constexpr int kMiddlePhase = 1;
     for (int phase = 0; phase < kPhaseCount; ++phase) {
@@ -170,7 +170,7 @@ void DrawGrid(QPainter& painter, const PumpDataTableLayout& layout, QPoint origi
     const int bottom = origin.y() + layout.Height;
     const QList<PumpDataTableColumn>& columns = layout.Columns;
     for (int index = 1; index < columns.size(); ++index) {
-        const int columnGroup = columns[index].Group;
+        const PumpDataTableGroup columnGroup = columns[index].Group;
         const bool insideGroup =
             columnGroup != group::None && columnGroup == columns[index - 1].Group;
         const int top =

@@ -15,11 +15,11 @@ struct ProjectData;
 
 // Column groups of the readings table: the volts and the amps columns stand under a common
 // header written over their middle column.
-namespace pump_data_table_group {
-constexpr int None = 0;
-constexpr int Volts = 1;
-constexpr int Amps = 2;
-} // namespace pump_data_table_group
+enum class PumpDataTableGroup {
+    None,
+    Volts,
+    Amps,
+};
 
 // One column of the readings table on the graph.
 struct PumpDataTableColumn {
@@ -28,7 +28,7 @@ struct PumpDataTableColumn {
     QStringList Cells; // one per shown row, top to bottom, brackets and braces removed
     int Left = 0;      // from the table's left edge
     int Width = 0;
-    int Group = pump_data_table_group::None;
+    PumpDataTableGroup Group = PumpDataTableGroup::None;
 };
 
 // The readings table of one pump test, measured in the painter's font. Empty (no columns)

@@ -48,9 +48,9 @@ int SymbolSize(int textHeight, int sizeIndex) {
     return textHeight / (4 - std::clamp(sizeIndex, 0, 2));
 }
 
-void DrawSymbol(QPainter& painter, QPointF centre, int symbol, int size, QColor colour,
+void DrawSymbol(QPainter& painter, QPointF centre, PointSymbol symbol, int size, QColor colour,
                 QColor background) {
-    if (size <= 0 || symbol < 1 || symbol > 5) {
+    if (size <= 0 || !IsDrawnSymbol(symbol)) {
         return;
     }
     const AliasedPainting scope(painter);
@@ -62,27 +62,27 @@ void DrawSymbol(QPainter& painter, QPointF centre, int symbol, int size, QColor 
     const int b = size;
     const int half = b / 2;
     switch (symbol) {
-    case 1:
+    case PointSymbol::Circle:
         FillDisc(painter, x, y, b);
         if (half > 0) {
             painter.setBrush(background);
             FillDisc(painter, x, y, half);
         }
         break;
-    case 2:
+    case PointSymbol::Square:
         painter.drawRect(Span(x - b, y - b, x + b, y + b));
         break;
-    case 3: {
+    case PointSymbol::TriangleDown: {
         const QPoint corners[] = {{x - b, y - b}, {x, y + b}, {x + b, y - b}};
         painter.drawPolygon(corners, 3);
         break;
     }
-    case 4: {
+    case PointSymbol::TriangleUp: {
         const QPoint corners[] = {{x - b, y + b}, {x, y - b}, {x + b, y + b}};
         painter.drawPolygon(corners, 3);
         break;
     }
-    case 5:
+    case PointSymbol::Plus:
         painter.drawRect(Span(x - half, y - b, x + half, y + b));
         painter.drawRect(Span(x - b, y - half, x + b, y + half));
         break;

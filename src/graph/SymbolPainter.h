@@ -1,5 +1,7 @@
 #pragma once
 
+#include "hydraulics/PointSymbol.h"
+
 #include <QColor>
 #include <QPainter>
 #include <QPointF>
@@ -12,13 +14,12 @@ namespace quenra {
 // An index outside 0..2 is held to the nearest choice.
 int SymbolSize(int textHeight, int sizeIndex);
 
-// Draws point symbol `symbol` (0 none, 1 circle, 2 square, 3 triangle down, 4 triangle up,
-// 5 plus, as stored) of size b = `size`, filled in `colour` without an outline. Coordinates
-// are whole pixels as on the graph bitmap: the centre is rounded, and a shape from (x - b) to
-// (x + b) covers the 2b pixels x - b .. x + b - 1. The circle is a ring: its middle, b div 2
-// in radius, is painted in `background`, the plot's background colour. Symbol 0, any unknown
-// number and a size of 0 or less draw nothing.
-void DrawSymbol(QPainter& painter, QPointF centre, int symbol, int size, QColor colour,
+// Draws point symbol `symbol` of size b = `size`, filled in `colour` without an outline.
+// Coordinates are whole pixels as on the graph bitmap: the centre is rounded, and a shape from (x -
+// b) to (x + b) covers the 2b pixels x - b .. x + b - 1. The circle is a ring: its middle, b div 2
+// in radius, is painted in `background`, the plot's background colour. No symbol, a number
+// outside the list and a size of 0 or less draw nothing.
+void DrawSymbol(QPainter& painter, QPointF centre, PointSymbol symbol, int size, QColor colour,
                 QColor background = QColor(255, 255, 255));
 
 // Draws the segments between consecutive corners of `polyline` as a broad dotted band: a dotted

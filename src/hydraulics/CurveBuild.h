@@ -19,7 +19,7 @@ struct CurveBuild {
     CurveSeries& Series(int index) { return Set.Curves.Series(index); }
 
     // Series `index` with its colour, symbol and whether its points are joined.
-    CurveSeries& Styled(int index, Colour colour, int symbol, bool isCurve) {
+    CurveSeries& Styled(int index, Colour colour, PointSymbol symbol, bool isCurve) {
         CurveSeries& series = Series(index);
         series.Color = colour;
         series.Symbol = symbol;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FlowPressure.h"
+#include "PointSymbol.h"
 #include "model/ProjectData.h"
 
 #include <array>
@@ -8,16 +9,6 @@
 #include <vector>
 
 namespace quenra {
-
-// Point symbols of the graph, the item order of the symbol choices on the Setup page.
-namespace symbol {
-constexpr int None = 0;
-constexpr int Circle = 1;
-constexpr int Square = 2;
-constexpr int TriangleDown = 3;
-constexpr int TriangleUp = 4;
-constexpr int Plus = 5;
-} // namespace symbol
 
 // One numbered series of the graph: its points in single precision, as the graph draws them,
 // and how they are drawn.
@@ -27,7 +18,7 @@ struct CurveSeries {
     std::vector<float> Y; // pressure of each point
     Colour Color = 0;
     int LineWidth = 0; // positive: solid pen of that width; negative: broad dotted band
-    int Symbol = symbol::None;
+    PointSymbol Symbol = PointSymbol::None;
     bool IsCurve = true; // joined by lines and counted for the automatic axis ranges
 
     friend bool operator==(const CurveSeries&, const CurveSeries&) = default;

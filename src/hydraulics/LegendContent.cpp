@@ -55,7 +55,8 @@ private:
     QString FlowUnit(const QString& number) const {
         return number + QLatin1Char(' ') + words_.FlowWord;
     }
-    void Add(LegendEntryKind kind, int number, QList<LegendLine> lines, Colour colour, int symbol) {
+    void Add(LegendEntryKind kind, int number, QList<LegendLine> lines, Colour colour,
+             PointSymbol symbol) {
         content_.Entries.append({kind, number, std::move(lines), colour, symbol});
     }
     QList<LegendLine> DemandResultLines(int k);
@@ -84,7 +85,7 @@ void LegendBuilder::AddHydrantTests(const QList<int>& order) {
         lines << Line(txt::kStatic + PressureUnit(staticText))
               << Line(txt::kResidual + PressureUnit(residualText) + txt::kAt + FlowUnit(flowText));
         Add(LegendEntryKind::HydrantTest, n, lines, project_.SupplyTestColor[n],
-            project_.SupplySymbol);
+            PointSymbolFromIndex(project_.SupplySymbol));
     }
 }
 
@@ -102,16 +103,16 @@ void LegendBuilder::AddPumpRating() {
         Line(txt::kRating150 + PressureUnit(project_.PressureAt150) + txt::kAt +
              FlowUnit(FormatRounded(0, flowAt150)))};
     Add(LegendEntryKind::PumpRating, 0, lines, project_.PumpRatingCurveColor,
-        project_.RatedPumpSymbol);
+        PointSymbolFromIndex(project_.RatedPumpSymbol));
 }
 
 void LegendBuilder::AddNfpaReferences() {
     if (project_.ShowNfpa20Curve)
         Add(LegendEntryKind::Nfpa20, 0, {Line(txt::kNfpa20Curve)}, project_.Nfpa20CurveColor,
-            project_.NfpaSymbol);
+            PointSymbolFromIndex(project_.NfpaSymbol));
     if (project_.ShowNfpa25Curve)
         Add(LegendEntryKind::Nfpa25, 0, {Line(txt::kNfpa25Curve)}, project_.Nfpa25CurveColor,
-            project_.NfpaSymbol);
+            PointSymbolFromIndex(project_.NfpaSymbol));
 }
 
 void LegendBuilder::AddPumpTests() {
@@ -122,10 +123,10 @@ void LegendBuilder::AddPumpTests() {
             (curves_.BadData[t] ? txt::kBadData : QString());
         if (project_.PumpTestInGraph[t])
             Add(LegendEntryKind::PumpTestNet, t, {Line(title), Line(txt::kNetCurve)},
-                project_.PumpTestColor[t], project_.PumpTestSymbol);
+                project_.PumpTestColor[t], PointSymbolFromIndex(project_.PumpTestSymbol));
         if (project_.PumpTestCombined[t])
             Add(LegendEntryKind::PumpTestDischarge, t, {Line(title), Line(txt::kDischargeCurve)},
-                project_.PumpTestCombinedColor[t], project_.SupplySymbol);
+                project_.PumpTestCombinedColor[t], PointSymbolFromIndex(project_.SupplySymbol));
     }
 }
 
@@ -174,7 +175,7 @@ void LegendBuilder::AddDemandPoints() {
         lines << DemandResultLines(k);
         Add(LegendEntryKind::DemandPoint, k, lines,
             hydrant ? project_.HydrantDemandColor[k] : project_.DemandColor[k],
-            project_.DemandSymbol);
+            PointSymbolFromIndex(project_.DemandSymbol));
     }
 }
 

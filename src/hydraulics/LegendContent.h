@@ -39,7 +39,7 @@ struct LegendEntry {
     int Number = 0; // the hydrant test, pump test or demand point; 0 for the others
     QList<LegendLine> Lines;
     Colour Color = 0;
-    int Symbol = 0;
+    PointSymbol Symbol = PointSymbol::None;
 };
 
 // What the legend shows, in its order, and the verdict at each demand point that the report

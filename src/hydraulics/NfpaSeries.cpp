@@ -25,7 +25,7 @@ void BuildNfpa20(CurveBuild& build, double ratedFlow, double rated) {
     table.SetPoint(series::Nfpa20Bar, 0, 0.0, lowestChurn);
     table.SetPoint(series::Nfpa20Bar, 1, 0.0, highestChurn);
     CurveSeries& bar =
-        build.Styled(series::Nfpa20Bar, project.Nfpa20CurveColor, symbol::None, true);
+        build.Styled(series::Nfpa20Bar, project.Nfpa20CurveColor, PointSymbol::None, true);
     bar.LineWidth = -build.LineWidth;
     bar.PointCount = 2;
 
@@ -34,7 +34,9 @@ void BuildNfpa20(CurveBuild& build, double ratedFlow, double rated) {
     table.SetPoint(series::Nfpa20Points, 2, ratedFlow, rated);
     table.SetPoint(series::Nfpa20Points, 3, RatedPumpCurve::kOverloadFactor * ratedFlow,
                    kNfpa20LeastAt150 * rated);
-    build.Styled(series::Nfpa20Points, project.Nfpa20CurveColor, project.NfpaSymbol, false)
+    build
+        .Styled(series::Nfpa20Points, project.Nfpa20CurveColor,
+                PointSymbolFromIndex(project.NfpaSymbol), false)
         .PointCount = 4;
 }
 
@@ -49,11 +51,13 @@ void BuildNfpa25(CurveBuild& build, double ratedFlow, double churn, double rated
     table.SetPoint(series::Nfpa25Points, 1, ratedFlow, reducedRated);
     table.SetPoint(series::Nfpa25Points, 2, RatedPumpCurve::kOverloadFactor * ratedFlow,
                    reducedAt150);
-    build.Styled(series::Nfpa25Points, project.Nfpa25CurveColor, project.NfpaSymbol, false)
+    build
+        .Styled(series::Nfpa25Points, project.Nfpa25CurveColor,
+                PointSymbolFromIndex(project.NfpaSymbol), false)
         .PointCount = 3;
 
     CurveSeries& curve =
-        build.Styled(series::Nfpa25Curve, project.Nfpa25CurveColor, symbol::None, true);
+        build.Styled(series::Nfpa25Curve, project.Nfpa25CurveColor, PointSymbol::None, true);
     const std::optional<RatedPumpCurve> reduced =
         RatedPumpCurve::Through(ratedFlow, reducedChurn, reducedRated, reducedAt150);
     if (reduced)

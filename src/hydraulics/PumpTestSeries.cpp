@@ -27,7 +27,7 @@ struct PumpTestBuild {
 
 // The readings as symbols; a blank row between readings stays a point at zero.
 void PlaceReadings(CurveBuild& build, int index, const std::vector<FlowPressure>& readings,
-                   Colour colour, int symbol, bool shown) {
+                   Colour colour, PointSymbol symbol, bool shown) {
     build.Set.Curves.SetPoints(index, readings);
     build.Styled(index, colour, symbol, false).PointCount =
         shown ? static_cast<int>(readings.size()) : 0;
@@ -36,7 +36,7 @@ void PlaceReadings(CurveBuild& build, int index, const std::vector<FlowPressure>
 // The fitted curve, or for a test with bad data its readings joined by straight lines.
 void PlaceCurve(CurveBuild& build, int index, const std::optional<PumpTestCurve>& curve,
                 const std::vector<FlowPressure>& readings, Colour colour, bool shown, bool bad) {
-    CurveSeries& series = build.Styled(index, colour, symbol::None, true);
+    CurveSeries& series = build.Styled(index, colour, PointSymbol::None, true);
     int count = 0;
     if (bad)
         count = build.Set.Curves.SetPoints(index, readings);
@@ -76,9 +76,10 @@ void BuildPumpTest(CurveBuild& build, PumpTestBuild& test, bool flagged) {
     test.NetReadings = ReadPumpTestPoints(project, t, PumpCurveKind::Net);
     test.DischargeReadings = ReadPumpTestPoints(project, t, PumpCurveKind::Discharge);
     PlaceReadings(build, series::PumpTestNetPoints(t), test.NetReadings, project.PumpTestColor[t],
-                  project.PumpTestSymbol, test.NetShown);
+                  PointSymbolFromIndex(project.PumpTestSymbol), test.NetShown);
     PlaceReadings(build, series::PumpTestDischargePoints(t), test.DischargeReadings,
-                  project.PumpTestCombinedColor[t], project.SupplySymbol, test.DischargeShown);
+                  project.PumpTestCombinedColor[t], PointSymbolFromIndex(project.SupplySymbol),
+                  test.DischargeShown);
 
     // A test the error check found fault with is not fitted at all.
     test.Bad = flagged;

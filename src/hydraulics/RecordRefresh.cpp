@@ -31,7 +31,7 @@ QString GraphTitleFromFileName(const QString& projectFileName) {
 
 RefreshResult RefreshDerivedValues(ProjectData& project, RefreshView& view) {
     RefreshResult result;
-    if (view.Page == page::Graph || view.Page == page::Report) {
+    if (view.Page == MainPage::Graph || view.Page == MainPage::Report) {
         return result;
     }
     result.DataPage = true;
@@ -40,7 +40,7 @@ RefreshResult RefreshDerivedValues(ProjectData& project, RefreshView& view) {
     result.LargeOutlet = UpdateSupplyDerivedValues(project, supplyTest, view.CalculateFlowBox);
     view.CalculateFlowBox = project.SupplyCalcFlow[supplyTest];
 
-    if (view.Page >= page::FirstPumpTest && view.Page <= page::LastPumpTest) {
+    if (view.Page >= MainPage::FirstPumpTest && view.Page <= MainPage::LastPumpTest) {
         result.PumpTable =
             PumpTestTableUpdate(project, CurrentPumpTestFor(view.Page), view.EditingCell);
     }

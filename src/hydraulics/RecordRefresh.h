@@ -11,17 +11,22 @@ namespace quenra {
 struct ProjectData;
 
 // Pages of the main window as every part of the program numbers them, whatever the tab list.
-namespace page {
-constexpr int About = -1;
-constexpr int FirePump = 0;
-constexpr int FireHydrant = 1;
-constexpr int Comments = 2;
-constexpr int FirstPumpTest = 3;
-constexpr int LastPumpTest = 7;
-constexpr int Graph = 8;
-constexpr int Report = 9;
-constexpr int Setup = 10;
-} // namespace page
+// A plain enum inside a type rather than an enum class: the page number is arithmetic, the
+// pump test pages are FirstPumpTest + test - 1 and are told apart by their range, and the
+// window hands the number on as `CurrentPage`.
+struct MainPage {
+    enum Number : int {
+        About = -1,
+        FirePump = 0,
+        FireHydrant = 1,
+        Comments = 2,
+        FirstPumpTest = 3,
+        LastPumpTest = 7,
+        Graph = 8,
+        Report = 9,
+        Setup = 10,
+    };
+};
 
 // The page that main tab `tabIndex` shows: the two test kinds have different tab lists.
 int CurrentPageFor(bool isHydrantTest, int tabIndex);
@@ -35,7 +40,7 @@ QString GraphTitleFromFileName(const QString& projectFileName);
 
 // What the window shows that decides which derived values a refresh stores.
 struct RefreshView {
-    int Page = page::FirePump;
+    int Page = MainPage::FirePump;
     int SupplyTest = 1;                  // the supply test tab shown, 1..5
     bool CalculateFlowBox = false;       // the "Calculate Flow" box as the previous refresh left it
     std::optional<GridCell> EditingCell; // the readings cell being typed in, if any

@@ -25,15 +25,17 @@ void BuildSupplyCurves(CurveBuild& build) {
         const SupplyCurve supply = SupplyCurveOf(project, h);
         const bool shown = project.IsHydrantTest && project.SupplyShowCurve[h];
         const int count = build.FillCurve(series::SupplyCurve(h), supply.Points());
-        build.Styled(series::SupplyCurve(h), project.SupplyTestColor[h], symbol::None, true)
+        build.Styled(series::SupplyCurve(h), project.SupplyTestColor[h], PointSymbol::None, true)
             .PointCount = shown ? count : 0;
 
         const int points = series::SupplyPoints(h);
         build.Set.Curves.SetPoint(points, 0, 0.0, supply.StaticPressure());
         build.Set.Curves.SetPoint(points, 1, ParseNumber(project.SupplyResidualFlow[h]),
                                   ParseNumber(project.SupplyResidualPressure[h]));
-        build.Styled(points, project.SupplyTestColor[h], project.SupplySymbol, false).PointCount =
-            shown ? 2 : 0;
+        build
+            .Styled(points, project.SupplyTestColor[h], PointSymbolFromIndex(project.SupplySymbol),
+                    false)
+            .PointCount = shown ? 2 : 0;
 
         if (h == build.Evaluated.SupplyTest) {
             for (int k = 1; k <= kTestCount; ++k)
@@ -57,14 +59,14 @@ void BuildRatedPumpCurves(CurveBuild& build) {
     table.SetPoint(series::RatedPumpPoints, 1, RatedPumpCurve::kOverloadFactor * ratedFlow, at150);
     table.SetPoint(series::RatedPumpPoints, 2, ratedFlow, rated);
     CurveSeries& points = build.Styled(series::RatedPumpPoints, project.PumpRatingCurveColor,
-                                       project.RatedPumpSymbol, false);
+                                       PointSymbolFromIndex(project.RatedPumpSymbol), false);
     if (pumpProject && project.ShowPumpRatingCurve)
         points.PointCount = project.ShowNfpa20Curve ? 2 : 3;
 
     CurveSeries& ratedCurve =
-        build.Styled(series::RatedPumpCurve, project.PumpRatingCurveColor, symbol::None, true);
+        build.Styled(series::RatedPumpCurve, project.PumpRatingCurveColor, PointSymbol::None, true);
     CurveSeries& combined =
-        build.Styled(series::CombinedCurve, project.CombinedCurveColor, symbol::None, true);
+        build.Styled(series::CombinedCurve, project.CombinedCurveColor, PointSymbol::None, true);
     const std::optional<RatedPumpCurve> pump =
         RatedPumpCurve::Through(ratedFlow, churn, rated, at150);
     if (!pump)
@@ -89,7 +91,7 @@ void BuildDemandPoints(CurveBuild& build) {
         build.Set.Curves.SetPoint(index, 0, build.DemandFlow[k], build.DemandPressure[k]);
         CurveSeries& point =
             build.Styled(index, hydrant ? project.HydrantDemandColor[k] : project.DemandColor[k],
-                         project.DemandSymbol, false);
+                         PointSymbolFromIndex(project.DemandSymbol), false);
         point.LineWidth = kDemandPointLineWidth;
         const bool enabled = hydrant ? project.HydrantDemandShow[k] : project.DemandShow[k];
         point.PointCount = enabled ? 1 : 0;

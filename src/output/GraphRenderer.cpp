@@ -85,7 +85,7 @@ QString CaptureFolder(const ProjectData& project, const QString& programFolder) 
 
 GraphRenderer::GraphRenderer() : logo_(MakeReportLogo()) {}
 
-std::optional<GraphRendering> GraphRenderer::Render(int target, ProjectData& project,
+std::optional<GraphRendering> GraphRenderer::Render(GraphTarget target, ProjectData& project,
                                                     Prompter& prompter, PromptFlags& flags,
                                                     const GraphRenderContext& context) {
     if (busy_) {
@@ -102,9 +102,9 @@ std::optional<GraphRendering> GraphRenderer::Render(int target, ProjectData& pro
     rendering.Layout = DrawGraphPage(rendering.Graph, project, rendering.Prepared, logo_,
                                      context.Request.RequestedTest);
 
-    if (target == graph_target::Capture) {
+    if (target == GraphTarget::Capture) {
         SaveCapture(rendering, project, prompter, context);
-    } else if (target == graph_target::Pdf) {
+    } else if (target == GraphTarget::Pdf) {
         SavePdfPage(rendering, project, prompter, context);
     }
     return rendering;

@@ -43,7 +43,7 @@ QString TestTypeText(bool isHydrantTest);
 // The folder captures go to: the project file's folder, the program's folder while untitled.
 QString CaptureFolder(const ProjectData& project, const QString& programFolder);
 
-// Renders the graph page of the project for one target (graph_target). The whole chain runs:
+// Renders the graph page of the project for one target. The whole chain runs:
 // evaluated tests, the silent check and its question, the curve rebuild, the drawing. Then
 // capture writes the next free numbered JPEG beside the project and says so; PDF writes the
 // page image into the run's folder; screen and printer leave the image to the caller. A rendering
@@ -53,8 +53,9 @@ class GraphRenderer {
 public:
     GraphRenderer();
 
-    std::optional<GraphRendering> Render(int target, ProjectData& project, Prompter& prompter,
-                                         PromptFlags& flags, const GraphRenderContext& context);
+    std::optional<GraphRendering> Render(GraphTarget target, ProjectData& project,
+                                         Prompter& prompter, PromptFlags& flags,
+                                         const GraphRenderContext& context);
 
     bool Busy() const { return busy_; }
 

@@ -104,21 +104,21 @@ ReportPageSize ComputeReportPageSize(int contentWidth, int contentHeight,
     return page;
 }
 
-ReportDisplay ComputeReportDisplay(const ReportPageSize& page, QSize view, int mode,
+ReportDisplay ComputeReportDisplay(const ReportPageSize& page, QSize view, ReportMode mode,
                                    bool pageWidthFlag, int pageCount) {
     double width = page.Width;
     double height = page.Height;
     const int w0 = view.width();
     const int h0 = view.height();
     ReportDisplay display;
-    if (mode == report_mode::Zoomed && pageWidthFlag) {
+    if (mode == ReportMode::Zoomed && pageWidthFlag) {
         if (w0 < width) {
             height = std::nearbyint(height * w0 / width);
             width = w0;
         }
         width -= 1;
         height -= 1;
-    } else if (mode == report_mode::OnePage || mode == report_mode::AllPages) {
+    } else if (mode == ReportMode::OnePage || mode == ReportMode::AllPages) {
         // A side of the view below one pixel counts as the page's own side.
         const double fx = w0 >= 1 ? width / w0 : 1.0;
         const double fy = h0 >= 1 ? height / h0 : 1.0;
@@ -129,7 +129,7 @@ ReportDisplay ComputeReportDisplay(const ReportPageSize& page, QSize view, int m
         }
         display.Origin =
             QPoint((w0 - static_cast<int>(width)) / 2, (h0 - static_cast<int>(height)) / 2);
-        if (mode == report_mode::AllPages) {
+        if (mode == ReportMode::AllPages) {
             const int n = std::max(pageCount, 1);
             const double room = std::trunc(static_cast<double>(w0 - kPageGap * n + kPageGap) / n);
             if (room < width && width > 0) {

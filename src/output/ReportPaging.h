@@ -15,14 +15,14 @@ namespace quenra {
 struct ProjectData;
 
 // What the report view does with the pages of a run (`ReportViewMode`).
-namespace report_mode {
-constexpr int Zoomed = 0;    // one page at full size or page width, with scroll bars
-constexpr int OnePage = 1;   // one page fitted into the view
-constexpr int Print = 2;     // every page to the printer
-constexpr int AllPages = 3;  // every page side by side
-constexpr int Capture = 4;   // every page to numbered JPEG files
-constexpr int PdfImages = 5; // every page to the PDF folder for the converter
-} // namespace report_mode
+enum class ReportMode {
+    Zoomed,    // one page at full size or page width, with scroll bars
+    OnePage,   // one page fitted into the view
+    Print,     // every page to the printer
+    AllPages,  // every page side by side
+    Capture,   // every page to numbered JPEG files
+    PdfImages, // every page to the PDF folder for the converter
+};
 
 // The tests the report covers, newest test date first; tests of the same date keep the
 // higher number first. Pump tests whose curve is in the graph; hydrant tests whose curve is
@@ -71,7 +71,7 @@ struct ReportDisplay {
 
 // The displayed page size for a view of `view` pixels showing `pageCount` pages in `mode`;
 // `pageWidthFlag` is "Page Width" in the zoomed mode.
-ReportDisplay ComputeReportDisplay(const ReportPageSize& page, QSize view, int mode,
+ReportDisplay ComputeReportDisplay(const ReportPageSize& page, QSize view, ReportMode mode,
                                    bool pageWidthFlag, int pageCount);
 
 // The base of a report capture: the folder, "Quenra" and the first number whose first page

@@ -30,13 +30,13 @@ QList<ReportPageRequest> PagesOf(const ProjectData& project, const ReportOutputL
                : PumpReportPages(lists.PumpTests, options.Multipage);
 }
 
-bool ShowsOnlyOnePage(int mode) {
-    return mode == report_mode::Zoomed || mode == report_mode::OnePage;
+bool ShowsOnlyOnePage(ReportMode mode) {
+    return mode == ReportMode::Zoomed || mode == ReportMode::OnePage;
 }
 
-bool KeepsPages(int mode) {
-    return mode == report_mode::Zoomed || mode == report_mode::OnePage ||
-           mode == report_mode::AllPages;
+bool KeepsPages(ReportMode mode) {
+    return mode == ReportMode::Zoomed || mode == ReportMode::OnePage ||
+           mode == ReportMode::AllPages;
 }
 
 // Writes one output page; false (after telling why) when the file could not be written.
@@ -64,7 +64,7 @@ std::optional<ReportRun> ReportRenderer::Run(ProjectData& project,
         return std::nullopt;
     }
     const BusyScope busy(busy_);
-    const int mode = options.Mode;
+    const ReportMode mode = options.Mode;
     ReportRun run;
     const ReportOutputLists lists = MakeReportOutputLists(project, QDateTime::currentDateTime());
     run.PageCount = ReportPageCount(project, lists, options.HydrantTestsPerPage, options.Multipage);
@@ -93,7 +93,7 @@ std::optional<ReportRun> ReportRenderer::Run(ProjectData& project,
                                        static_cast<int>(pages.size()));
 
     QString captureBase = places.CaptureBase;
-    if (mode == report_mode::Capture && captureBase.isEmpty()) {
+    if (mode == ReportMode::Capture && captureBase.isEmpty()) {
         const std::optional<QString> base = ReportCaptureBase(places.CaptureFolder);
         if (!base) {
             prompter.Inform(NoFreeReportCaptureMessage(places.CaptureFolder));
@@ -125,18 +125,18 @@ std::optional<ReportRun> ReportRenderer::Run(ProjectData& project,
         if (KeepsPages(mode)) {
             run.Pages << page;
             run.PageNumbers << number;
-        } else if (mode == report_mode::Print) {
+        } else if (mode == ReportMode::Print) {
             if (options.PrintPage) {
                 options.PrintPage(page, number, static_cast<int>(pages.size()));
             }
-        } else if (mode == report_mode::Capture) {
+        } else if (mode == ReportMode::Capture) {
             QString error;
             if (!captures.Add(page, ReportCaptureFile(captureBase, number), &error)) {
                 prompter.Inform(ReportPageNotSavedMessage(number, error));
                 run.Failed = true;
                 return run;
             }
-        } else if (mode == report_mode::PdfImages) {
+        } else if (mode == ReportMode::PdfImages) {
             if (!WritePage(run, page, ReportPdfImagePath(places.PdfImageFolder, number),
                            prompter)) {
                 return run;
@@ -144,7 +144,7 @@ std::optional<ReportRun> ReportRenderer::Run(ProjectData& project,
             run.PageImageHeight = page.height();
         }
     }
-    if (mode == report_mode::Capture) {
+    if (mode == ReportMode::Capture) {
         QString error;
         if (!captures.CommitAll(&error)) {
             prompter.Inform(ReportPagesNotSavedMessage(error));
@@ -189,8 +189,8 @@ ReportLayoutChoice ChooseReportLayout(ReportRenderer& renderer, ProjectData& pro
 
 namespace {
 
-std::optional<ReportRun> RunLaidOut(ProjectData& project, int mode, const ReportPlaces& places,
-                                    Prompter& prompter) {
+std::optional<ReportRun> RunLaidOut(ProjectData& project, ReportMode mode,
+                                    const ReportPlaces& places, Prompter& prompter) {
     PromptFlags flags;
     const DemandVerdictSource verdicts = PreparedGraphVerdicts(project, prompter, flags);
     ReportRenderer renderer;
@@ -210,8 +210,7 @@ std::optional<QStringList> WriteReportPages(ProjectData& project, const QString&
                                             Prompter& prompter) {
     ReportPlaces places;
     places.CaptureBase = base;
-    const std::optional<ReportRun> run =
-        RunLaidOut(project, report_mode::Capture, places, prompter);
+    const std::optional<ReportRun> run = RunLaidOut(project, ReportMode::Capture, places, prompter);
     if (!run || run->Failed || run->NoTests) {
         return std::nullopt;
     }
@@ -223,7 +222,7 @@ std::optional<PdfPageImages> WriteReportPdfImages(ProjectData& project, const QS
     ReportPlaces places;
     places.PdfImageFolder = imageFolder;
     const std::optional<ReportRun> run =
-        RunLaidOut(project, report_mode::PdfImages, places, prompter);
+        RunLaidOut(project, ReportMode::PdfImages, places, prompter);
     if (!run || run->Failed || run->NoTests) {
         return std::nullopt;
     }

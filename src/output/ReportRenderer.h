@@ -20,7 +20,7 @@ struct ProjectData;
 
 // How the report view is set when a run starts.
 struct ReportViewOptions {
-    int Mode = report_mode::AllPages;
+    ReportMode Mode = ReportMode::AllPages;
     bool PageWidth = false; // "Page Width" rather than "Maximum Zoom" in the zoomed view
     int Page = 1;           // the page shown in the zoomed and one-page views, from 1
     bool Multipage = false; // "Multipage": the summary page, then a page per test

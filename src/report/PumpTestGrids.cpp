@@ -113,7 +113,7 @@ void FillTestDataGrid(ReportLayout& R, const ProjectData& project, int test) {
     }
     grid.RowCount = LastReadingRow(project, test) + kHeaderRows;
     grid.Height = grid.RowCount * kRowHeight + kGridMargin;
-    R.Panel(PanelId::Panel5).Height = grid.Height + kHeadingHeight;
+    R.Panel(PanelId::PumpTestDataBlock).Height = grid.Height + kHeadingHeight;
 }
 
 void FillTransferSwitchGrid(ReportGrid& grid, const ProjectData& project, int test) {

@@ -46,7 +46,7 @@ void FillPerformance(ReportLayout& R, const ProjectData& p, int test, const QStr
                       (meets ? text::kFullStop : text::kSeeCommentsBelow);
     R[Edit21].Text = p.NfpaComment[test];
     R[Edit22].Text.clear();
-    SetHeight(R, PanelId::Panel7, p.NfpaComment[test], kPerformanceHeights);
+    SetHeight(R, PanelId::PumpPerformanceBlock, p.NfpaComment[test], kPerformanceHeights);
 }
 
 QString MotorSentence(MotorVerdict answer, const QString& nfpa) {
@@ -62,7 +62,8 @@ QString MotorSentence(MotorVerdict answer, const QString& nfpa) {
 }
 
 void FillMotor(ReportLayout& R, const ProjectData& p, int test, const QString& nfpa) {
-    R.Panel(PanelId::Panel11).Visible = IsElectricDriver(p) && HasElectricalReadings(p, test);
+    R.Panel(PanelId::MotorPerformanceBlock).Visible =
+        IsElectricDriver(p) && HasElectricalReadings(p, test);
     const double volts = ParseBracedNumber(p.DriverVolts);
     const double amps = ParseBracedNumber(p.DriverAmps);
     const double serviceFactor = ParseBracedNumber(p.ServiceFactor);
@@ -77,7 +78,7 @@ void FillMotor(ReportLayout& R, const ProjectData& p, int test, const QString& n
     R[Label65].Text = MotorSentence(ReadMotorVerdict(p.MotorMeetsNfpa25[test]), nfpa);
     R[Edit35].Text = p.MotorComment[test];
     R[Edit36].Text.clear();
-    SetHeight(R, PanelId::Panel11, p.MotorComment[test], kMotorHeights);
+    SetHeight(R, PanelId::MotorPerformanceBlock, p.MotorComment[test], kMotorHeights);
 }
 
 QString OperatedOrNot(bool operated) {
@@ -87,7 +88,7 @@ QString OperatedOrNot(bool operated) {
 // The emergency start handle and the rated-speed start are electric controller tests; with a
 // diesel engine the manual starts move up beside the automatic starts.
 void FillControllerTests(ReportLayout& R, const ProjectData& p, int test, const QString& nfpa) {
-    ReportPanel& panel = R.Panel(PanelId::Panel13);
+    ReportPanel& panel = R.Panel(PanelId::ControllerTestsBlock);
     panel.Visible = nfpa == text::kNfpa20;
     R[Edit37].Text = p.AutomaticStarts[test];
     R[Edit38].Text = p.ManualStarts[test];
@@ -121,7 +122,8 @@ void FillPressureSettings(ReportLayout& R, const ProjectData& p, int test) {
     R[Edit44].Text = settings[2][2] + pressure; // fire pump off
     R[Edit17].Text = p.PressureSettingsComment[test];
     R[Edit19].Text.clear();
-    SetHeight(R, PanelId::Panel15, p.PressureSettingsComment[test], kPressureSettingHeights);
+    SetHeight(R, PanelId::PressureSettingsBlock, p.PressureSettingsComment[test],
+              kPressureSettingHeights);
 }
 
 QString TransferSwitchSentence(std::optional<TransferSwitchStatus> state, const QString& nfpa) {
@@ -138,15 +140,17 @@ void FillTransferSwitch(ReportLayout& R, const ProjectData& p, int test, const Q
     const std::optional<TransferSwitchStatus> state =
         ReadTransferSwitch(p.TransferSwitchState[test]);
     const bool electric = IsElectricDriver(p);
-    R.Panel(PanelId::Panel17).Visible = electric && state &&
-                                        state != TransferSwitchStatus::NotApplicable &&
-                                        state != TransferSwitchStatus::NoSwitch;
+    R.Panel(PanelId::TransferSwitchTestBlock).Visible =
+        electric && state && state != TransferSwitchStatus::NotApplicable &&
+        state != TransferSwitchStatus::NoSwitch;
     R[Label44].Text = TransferSwitchSentence(state, nfpa);
     R[Edit46].Text = p.TransferSwitchNote[test];
     R[Edit47].Text.clear();
-    SetHeight(R, PanelId::Panel17, p.TransferSwitchNote[test], kTransferSwitchHeights);
-    R.Panel(PanelId::Panel19).Visible = electric && (state == TransferSwitchStatus::Passed ||
-                                                     state == TransferSwitchStatus::Failed);
+    SetHeight(R, PanelId::TransferSwitchTestBlock, p.TransferSwitchNote[test],
+              kTransferSwitchHeights);
+    R.Panel(PanelId::TransferSwitchResultsBlock).Visible =
+        electric &&
+        (state == TransferSwitchStatus::Passed || state == TransferSwitchStatus::Failed);
     FillTransferSwitchGrid(R.SG2, p, test);
 }
 
@@ -156,7 +160,7 @@ void FillPumpTestSections(ReportLayout& R, const ProjectData& project, int test)
     if (test < 1 || test > kTestCount)
         return;
     const QString& date = project.PumpTestDate[test];
-    R[Panel6].Text =
+    R[PumpTestDataHeading].Text =
         text::kFirePumpTest + (date.isEmpty() ? text::kNumberSign + QString::number(test) : date);
     FillTestDataGrid(R, project, test);
     const QString nfpa = NfpaStandard(project, test);

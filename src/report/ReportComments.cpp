@@ -69,7 +69,7 @@ void FillReportComments(ReportLayout& R, const ProjectData& project, int testNum
         if (!line.isEmpty())
             R.CommentLineCount = static_cast<int>(k) + 1;
     }
-    ReportPanel& panel = R.Panel(PanelId::Panel25);
+    ReportPanel& panel = R.Panel(PanelId::CommentsBlock);
     panel.Height = R.CommentLineCount * kLineHeight + kSectionMargin;
     panel.Visible = R.CommentLineCount > 0 && project.ReportCommentsSection;
 }

@@ -32,7 +32,7 @@ bool IsTestNumber(int test) {
 ReportComposer::ReportComposer(const ProjectData& project, DemandVerdictSource verdicts,
                                QImage logo)
     : project_(project), verdicts_(std::move(verdicts)),
-      logo_(logo.isNull() ? MakeReportLogo() : std::move(logo)), R_(ReportTemplate()) {}
+      logo_(logo.isNull() ? MakeReportLogo() : std::move(logo)), pageLayout_(ReportTemplate()) {}
 
 ReportPageFacts ReportComposer::ComposeReportPage(const ReportPageRequest& request,
                                                   const ReportPageFrame& frame, QImage& page) {
@@ -52,12 +52,12 @@ ReportPageFacts ReportComposer::Compose(const ReportPageRequest& request,
                                         int pageHeight) {
     const int n = request.PageNumber;
     // Every page starts from the design, so nothing of the previous page carries over.
-    R_ = ReportTemplate();
+    pageLayout_ = ReportTemplate();
     ReportFillContext context{project_, request.ReportPageIndex, {}};
     // A hydrant page quotes the results of each of its tests, fetched in the loop below.
     if (!project_.IsHydrantTest && verdicts_)
         context.DemandVerdict = verdicts_(n);
-    FillReportTexts(R_, context, n);
+    FillReportTexts(pageLayout_, context, n);
 
     const bool diesel = IsDieselDriver(project_);
     const ReportStyle style{ReportColoursOf(project_),
@@ -66,12 +66,12 @@ ReportPageFacts ReportComposer::Compose(const ReportPageRequest& request,
         painter->fillRect(painter->viewport(), style.Colours.Background);
     ReportPainter pen(painter, style, frame.Scale, frame.Left, frame.Top);
 
-    if (R_.Panel(PanelId::Panel1).Visible)
-        DrawClientSection(pen, R_);
+    if (pageLayout_.Panel(PanelId::ClientBlock).Visible)
+        DrawClientSection(pen, pageLayout_);
     if (project_.IsHydrantTest)
         DrawHydrantTests(pen, request);
-    if (R_.Panel(PanelId::Panel3).Visible)
-        DrawPumpAndDriverSection(pen, R_, diesel);
+    if (pageLayout_.Panel(PanelId::PumpDataBlock).Visible)
+        DrawPumpAndDriverSection(pen, pageLayout_, diesel);
     if (!project_.IsHydrantTest && availableFlow_.Show && request.ReportPageIndex == 1)
         DrawPumpSupplySection(pen, project_, availableFlow_.RatingPressurePsi);
     if (!project_.IsHydrantTest && n > 0)
@@ -90,47 +90,47 @@ void ReportComposer::DrawHydrantTests(ReportPainter& pen, const ReportPageReques
         ReportFillContext context{project_, request.ReportPageIndex, {}};
         if (verdicts_)
             context.DemandVerdict = verdicts_(t);
-        FillReportTexts(R_, context, t);
-        FillWaterSupplySection(R_, project_, t);
+        FillReportTexts(pageLayout_, context, t);
+        FillWaterSupplySection(pageLayout_, project_, t);
         if (availableFlow_.Show) {
-            const AvailableFlowLine line =
-                MakeAvailableFlowLine(project_, t, availableFlow_.RatingPressurePsi,
-                                      R_.Panel(PanelId::Panel23).Height + kAvailableFlowLineGap);
-            DrawWaterSupplySection(pen, R_, &line);
+            const AvailableFlowLine line = MakeAvailableFlowLine(
+                project_, t, availableFlow_.RatingPressurePsi,
+                pageLayout_.Panel(PanelId::WaterSupplyBlock).Height + kAvailableFlowLineGap);
+            DrawWaterSupplySection(pen, pageLayout_, &line);
         } else {
-            DrawWaterSupplySection(pen, R_);
+            DrawWaterSupplySection(pen, pageLayout_);
         }
-        if (R_.Panel(PanelId::Panel28).Visible) {
-            R_[Panel29].Text = report_text::kSystemDemandPoints;
-            DrawDemandPointsSection(pen, R_);
+        if (pageLayout_.Panel(PanelId::DemandBlock).Visible) {
+            pageLayout_[DemandHeading].Text = report_text::kSystemDemandPoints;
+            DrawDemandPointsSection(pen, pageLayout_);
         }
-        if (R_.Panel(PanelId::Panel25).Visible)
-            DrawCommentsSection(pen, R_);
+        if (pageLayout_.Panel(PanelId::CommentsBlock).Visible)
+            DrawCommentsSection(pen, pageLayout_);
     }
 }
 
 void ReportComposer::DrawPumpTestSections(ReportPainter& pen, bool diesel) {
-    const auto visible = [this](PanelId panel) { return R_.Panel(panel).Visible; };
-    if (visible(PanelId::Panel5))
-        DrawTestDataSection(pen, R_);
-    if (visible(PanelId::Panel7))
-        DrawPerformanceSection(pen, R_);
-    if (visible(PanelId::Panel11))
-        DrawMotorSection(pen, R_);
-    if (visible(PanelId::Panel28)) {
-        R_[Panel29].Text = report_text::kCombinedPumpCurves;
-        DrawCombinedCurvesSection(pen, R_);
+    const auto visible = [this](PanelId panel) { return pageLayout_.Panel(panel).Visible; };
+    if (visible(PanelId::PumpTestDataBlock))
+        DrawTestDataSection(pen, pageLayout_);
+    if (visible(PanelId::PumpPerformanceBlock))
+        DrawPerformanceSection(pen, pageLayout_);
+    if (visible(PanelId::MotorPerformanceBlock))
+        DrawMotorSection(pen, pageLayout_);
+    if (visible(PanelId::DemandBlock)) {
+        pageLayout_[DemandHeading].Text = report_text::kCombinedPumpCurves;
+        DrawCombinedCurvesSection(pen, pageLayout_);
     }
-    if (visible(PanelId::Panel17))
-        DrawTransferSwitchSection(pen, R_);
-    if (visible(PanelId::Panel19))
-        DrawTransferSwitchResults(pen, R_);
-    if (visible(PanelId::Panel13))
-        DrawControllerSection(pen, R_, diesel);
-    if (visible(PanelId::Panel15))
-        DrawPressureSettingsSection(pen, R_);
-    if (visible(PanelId::Panel25))
-        DrawCommentsSection(pen, R_);
+    if (visible(PanelId::TransferSwitchTestBlock))
+        DrawTransferSwitchSection(pen, pageLayout_);
+    if (visible(PanelId::TransferSwitchResultsBlock))
+        DrawTransferSwitchResults(pen, pageLayout_);
+    if (visible(PanelId::ControllerTestsBlock))
+        DrawControllerSection(pen, pageLayout_, diesel);
+    if (visible(PanelId::PressureSettingsBlock))
+        DrawPressureSettingsSection(pen, pageLayout_);
+    if (visible(PanelId::CommentsBlock))
+        DrawCommentsSection(pen, pageLayout_);
 }
 
 // The disclaimer ends at a bottom margin as wide as the top one when the page has room, and
@@ -138,13 +138,13 @@ void ReportComposer::DrawPumpTestSections(ReportPainter& pen, bool diesel) {
 // page's inner height, which tells the caller to grow the page.
 ReportPageFacts ReportComposer::PlaceDisclaimer(ReportPainter& pen, const ReportPageFrame& frame,
                                                 int pageHeight) {
-    const ReportPanel& panel = R_.Panel(PanelId::Panel27);
+    const ReportPanel& panel = pageLayout_.Panel(PanelId::DisclaimerBlock);
     const int height = static_cast<int>(std::nearbyint(panel.Height * frame.Scale));
     ReportPageFacts facts;
     facts.PageContentHeight = height + pen.PageCursorY() - frame.Top;
     pen.SetPageCursorY(std::max(pageHeight - frame.Top - height, pen.PageCursorY()));
     if (panel.Visible)
-        DrawDisclaimerSection(pen, R_, logo_);
+        DrawDisclaimerSection(pen, pageLayout_, logo_);
     facts.SectionMaxWidth = pen.SectionMaxWidth();
     return facts;
 }

@@ -36,7 +36,7 @@ public:
     void SetAvailableFlowOption(const AvailableFlowOption& option) { availableFlow_ = option; }
 
     // The layout as the last composed page filled it.
-    const ReportLayout& Layout() const { return R_; }
+    const ReportLayout& Layout() const { return pageLayout_; }
 
 private:
     ReportPageFacts Compose(const ReportPageRequest& request, const ReportPageFrame& frame,
@@ -49,7 +49,8 @@ private:
     const ProjectData& project_;
     DemandVerdictSource verdicts_;
     QImage logo_;
-    ReportLayout R_;
+    // The template filled with the values of the page being composed (the layout form `R`).
+    ReportLayout pageLayout_;
     AvailableFlowOption availableFlow_;
 };
 

@@ -2,21 +2,22 @@
 
 namespace quenra {
 
-// The report's sections, named as the panels of the layout form.
+// The report's sections, named by what they hold; the template's table of section heights
+// gives the names of the layout form's panels beside them.
 enum class PanelId {
-    Panel1,  // client
-    Panel23, // water supply (hydrant tests)
-    Panel28, // demand points and combined curves
-    Panel25, // comments
-    Panel3,  // fire pump and driver data
-    Panel5,  // fire pump test data
-    Panel7,  // fire pump performance
-    Panel11, // electric motor performance
-    Panel17, // transfer switch test
-    Panel19, // transfer switch results
-    Panel13, // controller acceptance tests
-    Panel15, // pressure settings
-    Panel27, // disclaimer
+    ClientBlock,
+    WaterSupplyBlock, // hydrant tests
+    DemandBlock,      // demand points and combined curves
+    CommentsBlock,
+    PumpDataBlock, // fire pump and driver data
+    PumpTestDataBlock,
+    PumpPerformanceBlock,
+    MotorPerformanceBlock, // electric motor
+    TransferSwitchTestBlock,
+    TransferSwitchResultsBlock,
+    ControllerTestsBlock, // controller acceptance tests
+    PressureSettingsBlock,
+    DisclaimerBlock,
     Count
 };
 

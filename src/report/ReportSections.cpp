@@ -71,7 +71,7 @@ void DrawGridSpans(ReportPainter& pen, const ReportGrid& grid) {
 } // namespace
 
 void DrawClientSection(ReportPainter& pen, const ReportLayout& R) {
-    Begin(pen, R, PanelId::Panel1, Panel2);
+    Begin(pen, R, PanelId::ClientBlock, TitleHeading);
     DrawPairs(pen, R,
               {{Label1, Edit1},
                {Label2, Edit2},
@@ -79,16 +79,16 @@ void DrawClientSection(ReportPainter& pen, const ReportLayout& R) {
                {Label4, Edit4},
                {Label5, Edit5},
                {Label90, Edit95}});
-    pen.AdvancePageCursor(R.Panel(PanelId::Panel1));
+    pen.AdvancePageCursor(R.Panel(PanelId::ClientBlock));
 }
 
 void DrawWaterSupplySection(ReportPainter& pen, const ReportLayout& R,
                             const AvailableFlowLine* available) {
-    ReportPanel panel = R.Panel(PanelId::Panel23);
+    ReportPanel panel = R.Panel(PanelId::WaterSupplyBlock);
     if (available)
         panel.Height = std::max(panel.Height, available->Value.Bottom() + kExtraLineMargin);
     pen.DrawSectionFrame(panel);
-    pen.DrawSectionHeading(R[Panel24]);
+    pen.DrawSectionHeading(R[WaterSupplyHeading]);
     DrawPairs(pen, R,
               {{Label50, Edit53},
                {Label51, Edit54},
@@ -111,21 +111,21 @@ void DrawWaterSupplySection(ReportPainter& pen, const ReportLayout& R,
 }
 
 void DrawDemandPointsSection(ReportPainter& pen, const ReportLayout& R) {
-    Begin(pen, R, PanelId::Panel28, Panel29);
+    Begin(pen, R, PanelId::DemandBlock, DemandHeading);
     DrawDemandLines(pen, R);
-    pen.AdvancePageCursor(R.Panel(PanelId::Panel28));
+    pen.AdvancePageCursor(R.Panel(PanelId::DemandBlock));
 }
 
 void DrawCommentsSection(ReportPainter& pen, const ReportLayout& R) {
     static constexpr ControlId kBoxes[] = {Edit69, Edit70, Edit71, Edit72, Edit73, Edit74};
     static constexpr ControlId kPartners[] = {Label46, Label46, Label46, Label46, Label46, Label46};
-    Begin(pen, R, PanelId::Panel25, Panel26);
+    Begin(pen, R, PanelId::CommentsBlock, CommentsHeading);
     DrawLines(pen, R, kPartners, kBoxes, std::clamp(R.CommentLineCount, 0, 6));
-    pen.AdvancePageCursor(R.Panel(PanelId::Panel25));
+    pen.AdvancePageCursor(R.Panel(PanelId::CommentsBlock));
 }
 
 void DrawPumpAndDriverSection(ReportPainter& pen, const ReportLayout& R, bool diesel) {
-    Begin(pen, R, PanelId::Panel3, Panel4);
+    Begin(pen, R, PanelId::PumpDataBlock, PumpDataHeading);
     DrawPairs(
         pen, R,
         {{Label6, Edit6}, {Label7, Edit7}, {Label8, Edit8}, {Label9, Edit9}, {Label10, Edit10}});
@@ -133,74 +133,74 @@ void DrawPumpAndDriverSection(ReportPainter& pen, const ReportLayout& R, bool di
         DrawPairs(pen, R, {{Label47, Edit49}, {Label48, Edit50}});
     else
         DrawPairs(pen, R, {{Label24, Edit23}, {Label25, Edit24}, {Label26, Edit25}});
-    pen.AdvancePageCursor(R.Panel(PanelId::Panel3));
+    pen.AdvancePageCursor(R.Panel(PanelId::PumpDataBlock));
 }
 
 void DrawTestDataSection(ReportPainter& pen, const ReportLayout& R) {
-    Begin(pen, R, PanelId::Panel5, Panel6);
+    Begin(pen, R, PanelId::PumpTestDataBlock, PumpTestDataHeading);
     pen.DrawGridLines(R.SG1);
     DrawGridSpans(pen, R.SG1);
     pen.ClearGridSpan(R.SG1, 14, 3, 3, 19); // the churn row's pitot cells hold one note
     pen.DrawGridCells(R.SG1);
-    pen.AdvancePageCursor(R.Panel(PanelId::Panel5));
+    pen.AdvancePageCursor(R.Panel(PanelId::PumpTestDataBlock));
 }
 
 void DrawPerformanceSection(ReportPainter& pen, const ReportLayout& R) {
-    Begin(pen, R, PanelId::Panel7, Panel8);
+    Begin(pen, R, PanelId::PumpPerformanceBlock, PumpPerformanceHeading);
     DrawPairs(pen, R, {{Label21, Edit29}});
     DrawComment(pen, R, {Label23, Edit21, Edit22});
-    pen.AdvancePageCursor(R.Panel(PanelId::Panel7));
+    pen.AdvancePageCursor(R.Panel(PanelId::PumpPerformanceBlock));
 }
 
 void DrawMotorSection(ReportPainter& pen, const ReportLayout& R) {
-    Begin(pen, R, PanelId::Panel11, Panel12);
+    Begin(pen, R, PanelId::MotorPerformanceBlock, MotorPerformanceHeading);
     DrawPairs(pen, R, {{Label30, Edit32}, {Label32, Edit34}, {Label65, Edit68}, {Label27, Edit28}});
     DrawComment(pen, R, {Label34, Edit35, Edit36});
-    pen.AdvancePageCursor(R.Panel(PanelId::Panel11));
+    pen.AdvancePageCursor(R.Panel(PanelId::MotorPerformanceBlock));
 }
 
 void DrawCombinedCurvesSection(ReportPainter& pen, const ReportLayout& R) {
-    Begin(pen, R, PanelId::Panel28, Panel29);
+    Begin(pen, R, PanelId::DemandBlock, DemandHeading);
     if (!R[Label22].Text.isEmpty())
         DrawPairs(pen, R, {{Label22, Edit30}});
     DrawComment(pen, R, {Label71, Edit78, Edit31});
     DrawDemandLines(pen, R);
-    pen.AdvancePageCursor(R.Panel(PanelId::Panel28));
+    pen.AdvancePageCursor(R.Panel(PanelId::DemandBlock));
 }
 
 void DrawTransferSwitchSection(ReportPainter& pen, const ReportLayout& R) {
-    Begin(pen, R, PanelId::Panel17, Panel18);
+    Begin(pen, R, PanelId::TransferSwitchTestBlock, TransferSwitchTestHeading);
     DrawPairs(pen, R, {{Label44, Edit45}});
     DrawComment(pen, R, {Label45, Edit46, Edit47});
-    pen.AdvancePageCursor(R.Panel(PanelId::Panel17));
+    pen.AdvancePageCursor(R.Panel(PanelId::TransferSwitchTestBlock));
 }
 
 void DrawTransferSwitchResults(ReportPainter& pen, const ReportLayout& R) {
-    Begin(pen, R, PanelId::Panel19, Panel20);
+    Begin(pen, R, PanelId::TransferSwitchResultsBlock, TransferSwitchResultsHeading);
     pen.DrawGridLines(R.SG2);
     DrawGridSpans(pen, R.SG2);
     pen.DrawGridCells(R.SG2);
-    pen.AdvancePageCursor(R.Panel(PanelId::Panel19));
+    pen.AdvancePageCursor(R.Panel(PanelId::TransferSwitchResultsBlock));
 }
 
 void DrawControllerSection(ReportPainter& pen, const ReportLayout& R, bool diesel) {
-    Begin(pen, R, PanelId::Panel13, Panel14);
+    Begin(pen, R, PanelId::ControllerTestsBlock, ControllerTestsHeading);
     DrawPairs(pen, R, {{Label35, Edit37}, {Label36, Edit38}});
     if (!diesel)
         DrawPairs(pen, R, {{Label37, Edit39}, {Label38, Edit40}, {Label39, Edit15}});
     DrawComment(pen, R, {Label31, Edit12, Edit14});
-    pen.AdvancePageCursor(R.Panel(PanelId::Panel13));
+    pen.AdvancePageCursor(R.Panel(PanelId::ControllerTestsBlock));
 }
 
 void DrawPressureSettingsSection(ReportPainter& pen, const ReportLayout& R) {
-    Begin(pen, R, PanelId::Panel15, Panel16);
+    Begin(pen, R, PanelId::PressureSettingsBlock, PressureSettingsHeading);
     DrawPairs(pen, R, {{Label40, Edit41}, {Label41, Edit42}, {Label42, Edit43}, {Label43, Edit44}});
     DrawComment(pen, R, {Label33, Edit17, Edit19});
-    pen.AdvancePageCursor(R.Panel(PanelId::Panel15));
+    pen.AdvancePageCursor(R.Panel(PanelId::PressureSettingsBlock));
 }
 
 void DrawDisclaimerSection(ReportPainter& pen, const ReportLayout& R, const QImage& logo) {
-    const ReportPanel& panel = R.Panel(PanelId::Panel27);
+    const ReportPanel& panel = R.Panel(PanelId::DisclaimerBlock);
     pen.DrawSectionFrame(panel);
     for (ControlId line : {Label68, Label67, Label66})
         pen.DrawTextLine(R[line], R[Edit48]);

@@ -13,7 +13,7 @@ struct AvailableFlowLine;
 // With `available`, the section grows to hold that line below its design content.
 void DrawWaterSupplySection(ReportPainter& pen, const ReportLayout& R,
                             const AvailableFlowLine* available = nullptr);
-// The demand points alone, under the heading the layout's Panel29 carries.
+// The demand points alone, under the demand heading.
 void DrawDemandPointsSection(ReportPainter& pen, const ReportLayout& R);
 void DrawCommentsSection(ReportPainter& pen, const ReportLayout& R);
 void DrawPumpAndDriverSection(ReportPainter& pen, const ReportLayout& R, bool diesel);

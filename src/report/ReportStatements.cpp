@@ -43,7 +43,7 @@ QString FuelTankText(const ProjectData& project, int test) {
 
 void FillClientSection(ReportLayout& R, const ReportFillContext& context) {
     const ProjectData& p = context.Project;
-    R.Panel(PanelId::Panel1).Visible = p.ReportPumpSection && context.ReportPageIndex == 1;
+    R.Panel(PanelId::ClientBlock).Visible = p.ReportPumpSection && context.ReportPageIndex == 1;
     R[Edit1].Text = p.ClientName;
     R[Edit2].Text = p.SiteLocation;
     R[Edit3].Text = p.CityStateZip;
@@ -57,7 +57,7 @@ void FillPumpAndDriverSection(ReportLayout& R, const ReportFillContext& context,
     const UnitWords words = UnitWordsFor(p.UnitSystem);
     const QString pressure = QLatin1Char(' ') + words.PressureWord;
     const QString flow = QLatin1Char(' ') + words.FlowWord;
-    R.Panel(PanelId::Panel3).Visible =
+    R.Panel(PanelId::PumpDataBlock).Visible =
         p.ReportControllerSection && !p.IsHydrantTest && context.ReportPageIndex == 1;
     R[Edit23].Text = RoundedOrNotAvailable(1, ParseBracedNumber(p.DriverVolts));
     R[Edit24].Text = RoundedOrNotAvailable(2, ParseBracedNumber(p.DriverAmps));
@@ -124,7 +124,7 @@ void PlaceDemandLines(ReportLayout& R, int boxTop, int labelTop) {
 // sentence and its comment above them, and the lines move up into whatever of those is not
 // shown.
 void LayOutDemandSection(ReportLayout& R, const ProjectData& p, DemandVerdict answer, int test) {
-    ReportPanel& panel = R.Panel(PanelId::Panel28);
+    ReportPanel& panel = R.Panel(PanelId::DemandBlock);
     if (p.IsHydrantTest) {
         PlaceDemandLines(R, 23, 27);
         panel.Height = R.DemandLineCount * kLineStep + kLineStep;
@@ -146,7 +146,7 @@ void LayOutDemandSection(ReportLayout& R, const ProjectData& p, DemandVerdict an
 
 void FillReportTexts(ReportLayout& R, const ReportFillContext& context, int testNumber) {
     const ProjectData& p = context.Project;
-    R[Panel2].Text = p.IsHydrantTest ? text::kHydrantReportTitle : text::kPumpReportTitle;
+    R[TitleHeading].Text = p.IsHydrantTest ? text::kHydrantReportTitle : text::kPumpReportTitle;
     FillClientSection(R, context);
     FillPumpAndDriverSection(R, context, testNumber);
 

@@ -25,7 +25,7 @@ const QString* const kX = &text::kPlaceholder;
 // Rectangles in layout pixels relative to their section, as the form lays them out.
 const ControlRow kControls[] = {
     // Client (Panel1); the title bar's caption is the report title.
-    {Panel2, 1, 1, 751, 18},
+    {TitleHeading, 1, 1, 751, 18}, // Panel2
     {Label1, 24, 24, 36, 16, &text::kClient},
     {Label2, 24, 48, 54, 16, &text::kLocation},
     {Label3, 24, 72, 87, 16, &text::kCityStateZip},
@@ -40,7 +40,7 @@ const ControlRow kControls[] = {
     {Edit95, 528, 68, 201, 24},
 
     // Fire pump and driver data (Panel3)
-    {Panel4, 1, 1, 751, 18, &text::kPumpAndDriverData},
+    {PumpDataHeading, 1, 1, 751, 18, &text::kPumpAndDriverData}, // Panel4
     {Label6, 24, 48, 37, 16, &text::kChurn},
     {Label7, 184, 48, 78, 16, &text::kRating100},
     {Label8, 24, 24, 33, 16, &text::kRpm},
@@ -63,10 +63,10 @@ const ControlRow kControls[] = {
     {Edit50, 616, 92, 113, 24},
 
     // Fire pump test data (Panel5); the caption names the test.
-    {Panel6, 1, 1, 751, 18},
+    {PumpTestDataHeading, 1, 1, 751, 18}, // Panel6
 
     // Fire pump performance (Panel7); the sentence label is Arial at the form's size.
-    {Panel8, 1, 1, 751, 18, &text::kFirePumpPerformance},
+    {PumpPerformanceHeading, 1, 1, 751, 18, &text::kFirePumpPerformance}, // Panel8
     {Label21, 16, 28, 540, 16},
     {Label23, 16, 52, 60, 16, &text::kComment},
     {Edit21, 90, 48, 647, 24},
@@ -74,7 +74,7 @@ const ControlRow kControls[] = {
     {Edit29, 586, 24, 44, 24, kX},
 
     // Electric motor performance (Panel11)
-    {Panel12, 1, 1, 751, 18, &text::kElectricMotorPerformance},
+    {MotorPerformanceHeading, 1, 1, 751, 18, &text::kElectricMotorPerformance}, // Panel12
     {Label27, 366, 24, 35, 16},
     {Label30, 16, 24, 269, 16},
     {Label32, 16, 48, 283, 16},
@@ -88,7 +88,7 @@ const ControlRow kControls[] = {
     {Edit68, 648, 44, 92, 24, kX},
 
     // Controller acceptance tests (Panel13)
-    {Panel14, 1, 1, 751, 18, &text::kControllerAcceptanceTests},
+    {ControllerTestsHeading, 1, 1, 751, 18, &text::kControllerAcceptanceTests}, // Panel14
     {Label35, 16, 28, 99, 16, &text::kAutomaticStarts},
     {Label36, 16, 52, 84, 16, &text::kManualStarts},
     {Label37, 176, 28, 468, 16},
@@ -104,7 +104,7 @@ const ControlRow kControls[] = {
     {Edit15, 696, 68, 41, 24, kX},
 
     // Pressure settings (Panel15)
-    {Panel16, 1, 1, 751, 18, &text::kPressureSettings},
+    {PressureSettingsHeading, 1, 1, 751, 18, &text::kPressureSettings}, // Panel16
     {Label40, 16, 26, 105, 16, &text::kJockeyPumpOn},
     {Label41, 211, 26, 104, 16, &text::kJockeyPumpOff},
     {Label42, 406, 26, 84, 16, &text::kFirePumpOn},
@@ -118,16 +118,16 @@ const ControlRow kControls[] = {
     {Edit19, 16, 65, 721, 24},
 
     // Transfer switch test (Panel17) and its results (Panel19)
-    {Panel18, 1, 1, 751, 18, &text::kTransferSwitchTest},
+    {TransferSwitchTestHeading, 1, 1, 751, 18, &text::kTransferSwitchTest}, // Panel18
     {Label44, 16, 24, 358, 16},
     {Label45, 16, 50, 60, 16, &text::kComment},
     {Edit45, 600, 18, 137, 24, kX},
     {Edit46, 90, 44, 647, 24},
     {Edit47, 16, 66, 721, 24},
-    {Panel20, 1, 1, 751, 18, &text::kTransferSwitchResults},
+    {TransferSwitchResultsHeading, 1, 1, 751, 18, &text::kTransferSwitchResults}, // Panel20
 
     // Water supply (Panel23); the caption names the test's date.
-    {Panel24, 1, 1, 751, 18},
+    {WaterSupplyHeading, 1, 1, 751, 18}, // Panel24
     {Label50, 16, 26, 85, 16, &text::kWaterSource},
     {Label51, 275, 26, 62, 16, &text::kTestDate},
     {Label52, 16, 50, 93, 16, &text::kStaticPressure},
@@ -160,7 +160,7 @@ const ControlRow kControls[] = {
     {Edit67, 160, 140, 105, 24},
 
     // Comments (Panel25)
-    {Panel26, 1, 1, 751, 18, &text::kComments},
+    {CommentsHeading, 1, 1, 751, 18, &text::kComments}, // Panel26
     {Edit69, 16, 20, 721, 24},
     {Edit70, 16, 40, 721, 24},
     {Edit71, 16, 60, 721, 24},
@@ -174,7 +174,7 @@ const ControlRow kControls[] = {
     {Label68, 80, 22, 687, 13, &text::kDisclaimer3, TextAlignment::Left, kDisclaimerFontSize},
 
     // Demand points and combined curves (Panel28); the heading's caption is set per section.
-    {Panel29, 1, 1, 751, 18},
+    {DemandHeading, 1, 1, 751, 18}, // Panel29
     {Label18, 16, 176, 6, 16, nullptr, kRight},
     {Label16, 16, 152, 6, 16},
     {Label13, 16, 128, 6, 16, nullptr, kRight},
@@ -201,12 +201,21 @@ struct PanelRow {
     int Height;
 };
 
+// The sections' heights, with the names of the panels of the layout form.
 const PanelRow kPanels[] = {
-    {PanelId::Panel1, 97},   {PanelId::Panel3, 121},  {PanelId::Panel5, 176},
-    {PanelId::Panel7, 105},  {PanelId::Panel11, 123}, {PanelId::Panel13, 141},
-    {PanelId::Panel15, 93},  {PanelId::Panel17, 97},  {PanelId::Panel19, 72},
-    {PanelId::Panel23, 169}, {PanelId::Panel25, 148}, {PanelId::Panel27, 48},
-    {PanelId::Panel28, 225},
+    {PanelId::ClientBlock, 97},                // Panel1
+    {PanelId::PumpDataBlock, 121},             // Panel3
+    {PanelId::PumpTestDataBlock, 176},         // Panel5
+    {PanelId::PumpPerformanceBlock, 105},      // Panel7
+    {PanelId::MotorPerformanceBlock, 123},     // Panel11
+    {PanelId::ControllerTestsBlock, 141},      // Panel13
+    {PanelId::PressureSettingsBlock, 93},      // Panel15
+    {PanelId::TransferSwitchTestBlock, 97},    // Panel17
+    {PanelId::TransferSwitchResultsBlock, 72}, // Panel19
+    {PanelId::WaterSupplyBlock, 169},          // Panel23
+    {PanelId::CommentsBlock, 148},             // Panel25
+    {PanelId::DisclaimerBlock, 48},            // Panel27
+    {PanelId::DemandBlock, 225},               // Panel28
 };
 
 void SetGrid(ReportGrid& grid, int height, int rows) {

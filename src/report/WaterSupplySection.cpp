@@ -23,7 +23,7 @@ QString WithUnit(const QString& value, const QString& unit) {
 void FillWaterSupplySection(ReportLayout& R, const ProjectData& p, int t) {
     const UnitWords words = UnitWordsFor(p.UnitSystem);
     R[Edit53].Text = StoredChoiceText(p.SupplyTypeText, SupplyTypeItems());
-    R[Panel24].Text = text::kWaterSupply + TestValue(p.SupplyTestDate, t);
+    R[WaterSupplyHeading].Text = text::kWaterSupply + TestValue(p.SupplyTestDate, t);
     R[Edit54].Text = TestValue(p.SupplyTestDate, t);
     R[Edit61].Text = TestValue(p.SupplyTestTime, t);
     R[Edit55].Text = WithUnit(TestValue(p.SupplyStaticPressure, t), words.PressureWord);

@@ -102,7 +102,7 @@ TEST_F(AvailableFlowWindowTest, HydrantPageShowsNothingWhileOff) {
 
 TEST_F(AvailableFlowWindowTest, GraphLegendFollowsTheSetting) {
     OpenFixtureOnTab(kHydrantGraphTab);
-    ASSERT_EQ(window_->CurrentPage(), page::Graph);
+    ASSERT_EQ(window_->CurrentPage(), MainPage::Graph);
     GraphPaintBox* box = window_->GraphBox();
     const QRgb aa = ToQColor(NfpaClassColour(NfpaClass::AA)).rgb();
     const auto classPixels = [&] {
@@ -121,7 +121,7 @@ TEST_F(AvailableFlowWindowTest, GraphLegendFollowsTheSetting) {
 
 TEST_F(AvailableFlowWindowTest, ReportIsComposedAgainWhenTheSettingChanges) {
     OpenFixtureOnTab(kHydrantReportTab);
-    ASSERT_EQ(window_->CurrentPage(), page::Report);
+    ASSERT_EQ(window_->CurrentPage(), MainPage::Report);
     ReportView* report = window_->Report();
     report->PaintBox()->grab();
     const int runs = report->ComposedRuns();

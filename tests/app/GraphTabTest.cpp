@@ -26,7 +26,7 @@ QString ExampleCopy(const QString& folder) {
 TEST_F(MainWindowTest, TheGraphTabPaintsTheGraphAtTheSizeOfItsPaintBox) {
     Start(ExampleCopy(folder_.path()));
     Tabs()->setCurrentIndex(kGraphTab);
-    ASSERT_EQ(window_->CurrentPage(), page::Graph);
+    ASSERT_EQ(window_->CurrentPage(), MainPage::Graph);
     GraphPaintBox* box = window_->GraphBox();
     ASSERT_TRUE(box->isVisible());
     const QImage shown = box->grab().toImage();

@@ -61,7 +61,7 @@ protected:
     // shown, write the bound controls, rewrite the unit captions and apply the page's rules.
     void Refresh() {
         RefreshView view;
-        view.Page = page::FireHydrant;
+        view.Page = MainPage::FireHydrant;
         view.SupplyTest = Tabs()->currentIndex() + 1;
         view.CalculateFlowBox = Find<QCheckBox>("CalcResFlow")->isChecked();
         const RefreshResult result = RefreshDerivedValues(project, view);

@@ -46,7 +46,7 @@ TEST_F(MainWindowTest, StartsOnTheFirstTabOfANewFirePumpTest) {
                                              "Pump Test 2", "Pump Test 3", "Pump Test 4",
                                              "Pump Test 5", "Graph", "Report", "Setup"}));
     EXPECT_EQ(Tabs()->currentIndex(), 0);
-    EXPECT_EQ(window_->CurrentPage(), page::FirePump);
+    EXPECT_EQ(window_->CurrentPage(), MainPage::FirePump);
     for (const char* name :
          {"HydrantTest", "Units1", "Panel18", "SysDmdPtPanel", "ClientPanel", "SupplyPanel"}) {
         EXPECT_TRUE(Visible(name)) << name;
@@ -79,9 +79,9 @@ TEST_F(MainWindowTest, ANewHydrantTestHasItsOwnTabsAndPageNumbers) {
     EXPECT_TRUE(Visible("GenPanel"));
     EXPECT_FALSE(Visible("SupplyPanel"));
     Tabs()->setCurrentIndex(1);
-    EXPECT_EQ(window_->CurrentPage(), page::Comments);
+    EXPECT_EQ(window_->CurrentPage(), MainPage::Comments);
     Tabs()->setCurrentIndex(2);
-    EXPECT_EQ(window_->CurrentPage(), page::Graph);
+    EXPECT_EQ(window_->CurrentPage(), MainPage::Graph);
     EXPECT_FALSE(Visible("CommentsPanel"));
     EXPECT_TRUE(Visible("GraphPanel"));
 
@@ -541,14 +541,14 @@ TEST_F(MainWindowTest, TheAboutPageHidesTheTabsAndMenusUntilOk) {
     Start();
     Tabs()->setCurrentIndex(3);
     Trigger("About1");
-    EXPECT_EQ(window_->CurrentPage(), page::About);
+    EXPECT_EQ(window_->CurrentPage(), MainPage::About);
     EXPECT_TRUE(Visible("AboutBoxPanel"));
     EXPECT_FALSE(Tabs()->isVisible());
     EXPECT_FALSE(Find<QMenu>("File1")->menuAction()->isVisible());
     EXPECT_FALSE(Find<QAction>("Capture1")->isVisible());
 
     QTest::mouseClick(Find<QPushButton>("Button5"), Qt::LeftButton);
-    EXPECT_EQ(window_->CurrentPage(), page::FirePump);
+    EXPECT_EQ(window_->CurrentPage(), MainPage::FirePump);
     EXPECT_TRUE(Tabs()->isVisible());
     EXPECT_TRUE(Find<QAction>("Capture1")->isVisible());
     EXPECT_TRUE(Visible("SupplyPanel"));

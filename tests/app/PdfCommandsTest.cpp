@@ -137,7 +137,7 @@ protected:
     OpeningShell shell_;
     QWidget window_;
     PdfCommands* commands_ = nullptr; // owned by the window
-    int page_ = page::Graph;
+    int page_ = MainPage::Graph;
     int repaints_ = 0;
     QString popupChoice_;
     QList<QPoint> popupPositions_;
@@ -212,7 +212,7 @@ TEST_F(PdfCommandsTest, DefaultFileNumbersPastTheExistingFiles) {
     project_.ProjectFileName = site_.filePath(QStringLiteral("Plant.qrx"));
     Write(site_.filePath(QStringLiteral("Plant_1.pdf")), "1");
     Write(site_.filePath(QStringLiteral("Plant_2.pdf")), "2");
-    page_ = page::Report;
+    page_ = MainPage::Report;
     commands_->DefaultFile();
     const QString pdf = site_.filePath(QStringLiteral("Plant_3.pdf"));
     EXPECT_EQ(ConverterOutput(), pdf);
@@ -290,7 +290,7 @@ INSTANTIATE_TEST_SUITE_P(Names, PdfSaveAsTest,
                                            SaveAsName{"Plant 2.v2", "Plant 2.v2.pdf"}));
 
 TEST_F(PdfCommandsTest, OtherTabsAreTurnedAway) {
-    page_ = page::Comments;
+    page_ = MainPage::Comments;
     commands_->PdfSave();
     commands_->PdfSaveAs();
     commands_->DefaultFile();

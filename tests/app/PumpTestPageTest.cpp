@@ -61,7 +61,7 @@ protected:
     // captions and apply the page's rules with the table it computed.
     void Refresh() {
         RefreshView view;
-        view.Page = page::FirstPumpTest + test - 1;
+        view.Page = MainPage::FirstPumpTest + test - 1;
         view.EditingCell = panel.EditingCell();
         const RefreshResult result = RefreshDerivedValues(project, view);
         binder.WriteControls();

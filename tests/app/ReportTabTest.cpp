@@ -28,7 +28,7 @@ protected:
         QFile::copy(QStringLiteral(QUENRA_EXAMPLES_DIR "/Plant.qrx"), path);
         Start(path);
         Tabs()->setCurrentIndex(kReportTab);
-        ASSERT_EQ(window_->CurrentPage(), page::Report);
+        ASSERT_EQ(window_->CurrentPage(), MainPage::Report);
         Shown();
     }
     QImage Shown() { return window_->Report()->PaintBox()->grab().toImage(); }
@@ -38,7 +38,7 @@ protected:
 TEST_F(ReportTabTest, ShowsEveryPageSideBySideAndRepaintsWithoutComposingAgain) {
     OpenExampleOnTheReportTab();
     ReportView* report = window_->Report();
-    EXPECT_EQ(report->Mode(), 3);
+    EXPECT_EQ(report->Mode(), ReportMode::AllPages);
     // The newest test's page, with the client and pump sections above it, is taller than a
     // letter page: the summary page goes first and each test gets a page of its own.
     EXPECT_TRUE(Find<QCheckBox>("mp")->isChecked());
@@ -66,7 +66,7 @@ TEST_F(ReportTabTest, TheViewButtonsChooseTheModeAndThePage) {
     ReportView* report = window_->Report();
     Click("BitBtn1"); // one page
     Shown();
-    EXPECT_EQ(report->Mode(), 1);
+    EXPECT_EQ(report->Mode(), ReportMode::OnePage);
     EXPECT_EQ(report->Page(), 1);
     Click("BitBtn2"); // previous page on page 1: stays
     EXPECT_EQ(report->Page(), 1);
@@ -79,7 +79,7 @@ TEST_F(ReportTabTest, TheViewButtonsChooseTheModeAndThePage) {
     EXPECT_FALSE(Visible("Panel7"));
     Click("BitBtn5"); // maximum zoom: the scroll bars come
     Shown();
-    EXPECT_EQ(report->Mode(), 0);
+    EXPECT_EQ(report->Mode(), ReportMode::Zoomed);
     EXPECT_TRUE(Visible("Panel7"));
     EXPECT_TRUE(Visible("Panel6"));
     Click("BitBtn6"); // all pages
@@ -187,7 +187,7 @@ TEST_F(ReportTabTest, CaptureWritesEveryPageUnderTheNextFreeNumber) {
                   QByteArray("jpeg"));
     }
     // The view is back as it was.
-    EXPECT_EQ(window_->Report()->Mode(), 3);
+    EXPECT_EQ(window_->Report()->Mode(), ReportMode::AllPages);
 }
 
 TEST_F(ReportTabTest, PrintPutsEachPageOnItsOwnSheet) {

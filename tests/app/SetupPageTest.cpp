@@ -59,7 +59,7 @@ public:
     // controls, the page's rules.
     void Refresh() {
         RefreshView view;
-        view.Page = page::Setup;
+        view.Page = MainPage::Setup;
         RefreshDerivedValues(project_, view);
         binder_.WriteControls();
         const UnitWords units = UnitWordsFor(project_.UnitSystem);

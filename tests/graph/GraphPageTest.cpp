@@ -165,7 +165,7 @@ TEST(GraphPage, SeriesThatAreNotCurvesGetNoLines) {
     points.IsCurve = false;
     points.LineWidth = 3;
     points.Color = MakeColour(255, 0, 255);
-    points.Symbol = 0;
+    points.Symbol = PointSymbol::None;
     QImage image(1000, 773, QImage::Format_RGB32);
     const GraphPageLayout layout = DrawGraphPage(image, project, prepared, QImage());
     const AxisScale flow = FlowPixelScale(layout.Axes, layout.Plot);
@@ -205,11 +205,12 @@ TEST(GraphPage, ALegendTooTallForTheBitmapLowersTheFont) {
     ProjectData project = Example("Plant.qrx");
     const DrawnPage roomy = Draw(project, QSize(2000, 1545));
     EXPECT_TRUE(roomy.Layout.LegendFits);
-    EXPECT_EQ(roomy.Layout.FontHeight, GraphFontHeight(2000, 1545, project.FontSizeIndex));
+    EXPECT_EQ(roomy.Layout.FontHeight,
+              GraphFontHeight(2000, 1545, GraphFontSizeFromIndex(project.FontSizeIndex)));
 
     // A wide, low bitmap: the font that suits its width makes the legend too tall.
     const DrawnPage low = Draw(project, QSize(2000, 420));
-    const int start = GraphFontHeight(2000, 420, project.FontSizeIndex);
+    const int start = GraphFontHeight(2000, 420, GraphFontSizeFromIndex(project.FontSizeIndex));
     EXPECT_LT(low.Layout.FontHeight, start);
     EXPECT_TRUE(low.Layout.LegendFits);
     // One size larger would not have fitted.
@@ -307,7 +308,7 @@ class PumpTableOnThePlot : public testing::TestWithParam<QSize> {};
 
 TEST_P(PumpTableOnThePlot, StaysInTheRightHalfOfThePlot) {
     ProjectData project = test::LoadExample(QStringLiteral("Plant.qrx"));
-    project.FontSizeIndex = graph_font_size::Large;
+    project.FontSizeIndex = static_cast<int>(GraphFontSize::Large);
     project.GraphBackgroundColor = FromQColor(QColor(kPlot));
     const QRgb tableColour = qRgb(255, 255, 200);
     project.ReportBackgroundColor = FromQColor(QColor(tableColour));

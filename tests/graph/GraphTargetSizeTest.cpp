@@ -7,7 +7,7 @@ namespace quenra {
 namespace {
 
 ProjectData WithMargins(const char* left, const char* top, const char* right, const char* bottom,
-                        int captureSizeIndex = capture_size::ActualSize) {
+                        int captureSizeIndex = 0) {
     ProjectData project;
     project.MarginLeft = QString::fromLatin1(left);
     project.MarginTop = QString::fromLatin1(top);
@@ -43,19 +43,20 @@ TEST(GraphTargetSize, OppositeMarginsAbove98BecomeHalfEach) {
 }
 
 TEST(GraphTargetSize, CaptureSizesFollowTheChoiceList) {
-    EXPECT_EQ(CaptureBitmapSize(capture_size::ActualSize, kScreenBox), kScreenBox);
-    EXPECT_EQ(CaptureBitmapSize(capture_size::Landscape1000, kScreenBox), QSize(1000, 773));
-    EXPECT_EQ(CaptureBitmapSize(capture_size::Landscape2000, kScreenBox), QSize(2000, 1545));
-    EXPECT_EQ(CaptureBitmapSize(capture_size::Landscape3000, kScreenBox), QSize(3000, 2318));
-    EXPECT_EQ(CaptureBitmapSize(capture_size::Portrait1000, kScreenBox), QSize(773, 1000));
-    EXPECT_EQ(CaptureBitmapSize(capture_size::Portrait2000, kScreenBox), QSize(1545, 2000));
-    EXPECT_EQ(CaptureBitmapSize(capture_size::Portrait3000, kScreenBox), QSize(2318, 3000));
-    EXPECT_EQ(CaptureBitmapSize(7, kScreenBox), kScreenBox);
-    EXPECT_EQ(CaptureBitmapSize(-1, kScreenBox), kScreenBox);
+    EXPECT_EQ(CaptureBitmapSize(CaptureSize::ActualSize, kScreenBox), kScreenBox);
+    EXPECT_EQ(CaptureBitmapSize(CaptureSize::Landscape1000, kScreenBox), QSize(1000, 773));
+    EXPECT_EQ(CaptureBitmapSize(CaptureSize::Landscape2000, kScreenBox), QSize(2000, 1545));
+    EXPECT_EQ(CaptureBitmapSize(CaptureSize::Landscape3000, kScreenBox), QSize(3000, 2318));
+    EXPECT_EQ(CaptureBitmapSize(CaptureSize::Portrait1000, kScreenBox), QSize(773, 1000));
+    EXPECT_EQ(CaptureBitmapSize(CaptureSize::Portrait2000, kScreenBox), QSize(1545, 2000));
+    EXPECT_EQ(CaptureBitmapSize(CaptureSize::Portrait3000, kScreenBox), QSize(2318, 3000));
+    EXPECT_EQ(CaptureSizeFromIndex(6), CaptureSize::Portrait3000);
+    EXPECT_EQ(CaptureBitmapSize(CaptureSizeFromIndex(7), kScreenBox), kScreenBox);
+    EXPECT_EQ(CaptureBitmapSize(CaptureSizeFromIndex(-1), kScreenBox), kScreenBox);
 }
 
 TEST(GraphTargetSize, ScreenUsesThePaintBoxWhateverTheMargins) {
-    const auto size = TargetSize(graph_target::Screen, WithMargins("60", "5", "50", "7", 3),
+    const auto size = TargetSize(GraphTarget::Screen, WithMargins("60", "5", "50", "7", 3),
                                  kScreenBox, QSize(3300, 2550));
     EXPECT_TRUE(size.Render);
     EXPECT_EQ(size.Bitmap, kScreenBox);
@@ -64,13 +65,13 @@ TEST(GraphTargetSize, ScreenUsesThePaintBoxWhateverTheMargins) {
 }
 
 TEST(GraphTargetSize, CaptureUsesTheChosenSizeWithoutMargins) {
-    const auto size = TargetSize(graph_target::Capture, WithMargins("5", "5", "5", "7", 3),
+    const auto size = TargetSize(GraphTarget::Capture, WithMargins("5", "5", "5", "7", 3),
                                  kScreenBox, kNoPrinter);
     EXPECT_TRUE(size.Render);
     EXPECT_EQ(size.Bitmap, QSize(3000, 2318));
     EXPECT_EQ(size.Placement, QRect(0, 0, 3000, 2318));
 
-    const auto actual = TargetSize(graph_target::Capture, WithMargins("5", "5", "5", "7", 0),
+    const auto actual = TargetSize(GraphTarget::Capture, WithMargins("5", "5", "5", "7", 0),
                                    kScreenBox, kNoPrinter);
     EXPECT_EQ(actual.Bitmap, kScreenBox);
 }
@@ -80,7 +81,7 @@ TEST(GraphTargetSize, PdfGraphIsThePageReducedByTheMargins) {
     // width 1000 * (100 - 5 - 5) / 100 = 900; height 773 * (100 - 5 - 7) / 100 = 680.24 -> 680.
     // Placed at (1000 * 5 / 100, 773 * 5 / 100) = (50, 38.65 -> 38).
     const auto size =
-        TargetSize(graph_target::Pdf, WithMargins("5", "5", "5", "7", 1), kScreenBox, kNoPrinter);
+        TargetSize(GraphTarget::Pdf, WithMargins("5", "5", "5", "7", 1), kScreenBox, kNoPrinter);
     EXPECT_TRUE(size.Render);
     EXPECT_EQ(size.Page, QSize(1000, 773));
     EXPECT_EQ(size.Bitmap, QSize(900, 680));
@@ -92,7 +93,7 @@ TEST(GraphTargetSize, PdfWithMarginsHittingTheLimit) {
     // Width 2000 * 2 / 100 = 40; height 1545 * 88 / 100 = 1359.6 -> 1360.
     // Placed at (2000 * 49 / 100, 1545 * 5 / 100) = (980, 77.25 -> 77).
     const auto size =
-        TargetSize(graph_target::Pdf, WithMargins("80", "5", "20", "7", 2), kScreenBox, kNoPrinter);
+        TargetSize(GraphTarget::Pdf, WithMargins("80", "5", "20", "7", 2), kScreenBox, kNoPrinter);
     EXPECT_EQ(size.Margins, (PageMargins{49, 5, 49, 7}));
     EXPECT_EQ(size.Page, QSize(2000, 1545));
     EXPECT_EQ(size.Bitmap, QSize(40, 1360));
@@ -103,7 +104,7 @@ TEST(GraphTargetSize, PdfWithUnreadableAndNegativeMargins) {
     // Page 773 x 1000; left "abc" -> 0, right "-5" -> 5; top "60" + bottom "50" -> 49 / 49.
     // Width 773 * 95 / 100 = 734.35 -> 734; height 1000 * 2 / 100 = 20.
     // Placed at (0, 1000 * 49 / 100) = (0, 490).
-    const auto size = TargetSize(graph_target::Pdf, WithMargins("abc", "60", "-5", "50", 4),
+    const auto size = TargetSize(GraphTarget::Pdf, WithMargins("abc", "60", "-5", "50", 4),
                                  kScreenBox, kNoPrinter);
     EXPECT_EQ(size.Margins, (PageMargins{0, 49, 5, 49}));
     EXPECT_EQ(size.Bitmap, QSize(734, 20));
@@ -115,7 +116,7 @@ TEST(GraphTargetSize, LandscapePrinterPageGivesABitmap1800Wide) {
     // 2550 * 0.88 = 2244; r = 2970 / 2244 > 1, so 1800 x 1800 * 2244 / 2970 = 1360 exactly.
     // Stretched onto (3300 * 5 / 100, 2550 * 5 / 100) = (165, 127) ..
     // (3300 * 95 / 100 - 1, 2550 * 93 / 100 - 1) = (3134, 2371 - 1 = 2370).
-    const auto size = TargetSize(graph_target::Printer, WithMargins("5", "5", "5", "7"), kScreenBox,
+    const auto size = TargetSize(GraphTarget::Printer, WithMargins("5", "5", "5", "7"), kScreenBox,
                                  QSize(3300, 2550));
     EXPECT_TRUE(size.Render);
     EXPECT_EQ(size.Page, QSize(3300, 2550));
@@ -125,7 +126,7 @@ TEST(GraphTargetSize, LandscapePrinterPageGivesABitmap1800Wide) {
 
 TEST(GraphTargetSize, PortraitPrinterPageGivesABitmap1800High) {
     // Page 2550 x 3300, no margins: r = 2550 / 3300 = 0.7727..., 1800 * r = 1390.909 -> 1391.
-    const auto size = TargetSize(graph_target::Printer, WithMargins("0", "0", "0", "0"), kScreenBox,
+    const auto size = TargetSize(GraphTarget::Printer, WithMargins("0", "0", "0", "0"), kScreenBox,
                                  QSize(2550, 3300));
     EXPECT_EQ(size.Bitmap, QSize(1391, 1800));
     EXPECT_EQ(size.Placement, QRect(QPoint(0, 0), QPoint(2549, 3299)));
@@ -133,7 +134,7 @@ TEST(GraphTargetSize, PortraitPrinterPageGivesABitmap1800High) {
 
 TEST(GraphTargetSize, SquarePrintableAreaCountsAsPortrait) {
     // Page 1000 x 1000, no margins: r = 1 is not above 1 -> 1800 * 1 by 1800.
-    const auto size = TargetSize(graph_target::Printer, WithMargins("", "", "", ""), kScreenBox,
+    const auto size = TargetSize(GraphTarget::Printer, WithMargins("", "", "", ""), kScreenBox,
                                  QSize(1000, 1000));
     EXPECT_EQ(size.Bitmap, QSize(1800, 1800));
 }
@@ -144,14 +145,14 @@ TEST(GraphTargetSize, PrinterMarginsAtTheLimit) {
     // 1800 * r = 46.588 -> 47, so 47 x 1800.
     // Stretched onto (3300 * 49 / 100, 0) = (1617, 0) .. (3300 * 51 / 100 - 1, 2550 - 1) = (1682,
     // 2549).
-    const auto size = TargetSize(graph_target::Printer, WithMargins("80", "0", "60", "0"),
+    const auto size = TargetSize(GraphTarget::Printer, WithMargins("80", "0", "60", "0"),
                                  kScreenBox, QSize(3300, 2550));
     EXPECT_EQ(size.Bitmap, QSize(47, 1800));
     EXPECT_EQ(size.Placement, QRect(QPoint(1617, 0), QPoint(1682, 2549)));
 }
 
 TEST(GraphTargetSize, NoPrintableHeightRendersNothing) {
-    const auto size = TargetSize(graph_target::Printer, WithMargins("5", "5", "5", "7"), kScreenBox,
+    const auto size = TargetSize(GraphTarget::Printer, WithMargins("5", "5", "5", "7"), kScreenBox,
                                  QSize(3300, 0));
     EXPECT_FALSE(size.Render);
     EXPECT_TRUE(size.Bitmap.isEmpty());
@@ -159,7 +160,7 @@ TEST(GraphTargetSize, NoPrintableHeightRendersNothing) {
 
 TEST(GraphTargetSize, EmptyPaintBoxRendersNothing) {
     const auto size =
-        TargetSize(graph_target::Screen, WithMargins("5", "5", "5", "7"), QSize(0, 0), kNoPrinter);
+        TargetSize(GraphTarget::Screen, WithMargins("5", "5", "5", "7"), QSize(0, 0), kNoPrinter);
     EXPECT_FALSE(size.Render);
 }
 

@@ -132,9 +132,9 @@ TEST(LayoutPumpDataTable, VoltsAndAmpsOnlyForAnElectricMotorWithReadings) {
     EXPECT_EQ(Headers(shown, 1), QStringList({"Hose", "", "Volts", "", "", "Amps", "", "Discharge",
                                               "Suction", "Net", "Flow", "Speed"}));
     EXPECT_EQ(Headers(shown, 2).mid(1, 6), QStringList({"AB", "AC", "BC", "AB", "AC", "BC"}));
-    EXPECT_EQ(shown.Columns[3].Group, pump_data_table_group::Volts);
-    EXPECT_EQ(shown.Columns[4].Group, pump_data_table_group::Amps);
-    EXPECT_EQ(shown.Columns[7].Group, pump_data_table_group::None);
+    EXPECT_EQ(shown.Columns[3].Group, PumpDataTableGroup::Volts);
+    EXPECT_EQ(shown.Columns[4].Group, PumpDataTableGroup::Amps);
+    EXPECT_EQ(shown.Columns[7].Group, PumpDataTableGroup::None);
 
     ProjectData diesel = project;
     diesel.DriverKind = kDieselDriver;

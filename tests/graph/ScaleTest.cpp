@@ -16,11 +16,11 @@ namespace quenra {
 namespace {
 
 // A project whose ranges are automatic on both axes, on the given flow scale.
-ProjectData AutomaticProject(int flowScaleIndex = flow_scale::Normal) {
+ProjectData AutomaticProject(FlowScale flowScale = FlowScale::Normal) {
     ProjectData project;
     project.DefaultPressureRange = true;
     project.DefaultFlowRange = true;
-    project.FlowScaleIndex = flowScaleIndex;
+    project.FlowScaleIndex = static_cast<int>(flowScale);
     return project;
 }
 
@@ -112,17 +112,17 @@ TEST(AxisRanges, AFlatUserRangeOpensByHalfAUnitEachWay) {
 }
 
 TEST(AxisRanges, ANegativeMinimumFlowBecomesZeroOnlyOnTheModifiedScale) {
-    ProjectData project = AutomaticProject(flow_scale::Modified);
+    ProjectData project = AutomaticProject(FlowScale::Modified);
     project.DefaultFlowRange = false;
     project.MinFlowText = QStringLiteral("-100");
     project.MaxFlowText = QStringLiteral("1000");
     EXPECT_EQ(ChooseRanges(project, SupplyLikeCurves()).Flow, (AxisRange{0, 1000}));
-    project.FlowScaleIndex = flow_scale::Normal;
+    project.FlowScaleIndex = 0;
     EXPECT_EQ(ChooseRanges(project, SupplyLikeCurves()).Flow, (AxisRange{-100, 1000}));
 }
 
 TEST(AxisRanges, AbsurdUserValuesStayFinite) {
-    ProjectData project = AutomaticProject(flow_scale::Modified);
+    ProjectData project = AutomaticProject(FlowScale::Modified);
     project.DefaultFlowRange = false;
     project.MinFlowText = QStringLiteral("1e300");
     project.MaxFlowText = QStringLiteral("-1e300");
@@ -195,108 +195,122 @@ TEST(NiceTicks, BadRangesGiveNoTicksOrFewSteps) {
     EXPECT_LE(wide.Count, kMostTicks);
 }
 
+// The record's flow scale index: an index the list does not have draws the normal scale.
+TEST(AxisTransform, StoredFlowScaleIndex) {
+    EXPECT_EQ(FlowScaleFromIndex(0), FlowScale::Normal);
+    EXPECT_EQ(FlowScaleFromIndex(1), FlowScale::Modified);
+    EXPECT_EQ(FlowScaleFromIndex(2), FlowScale::Log);
+    EXPECT_EQ(FlowScaleFromIndex(3), FlowScale::Normal);
+    EXPECT_EQ(FlowScaleFromIndex(-1), FlowScale::Normal);
+}
+
 TEST(AxisTransform, ValuesOnEveryScale) {
-    EXPECT_DOUBLE_EQ(ScaleFlow(flow_scale::Normal, -40), -40);
+    EXPECT_DOUBLE_EQ(ScaleFlow(FlowScale::Normal, -40), -40);
     // 100^1.852 = 10^3.704; 0 and negatives give 0 on the power scale.
-    EXPECT_NEAR(ScaleFlow(flow_scale::Modified, 100), std::pow(10.0, 3.704), 1e-9);
-    EXPECT_DOUBLE_EQ(ScaleFlow(flow_scale::Modified, -5), 0);
-    EXPECT_DOUBLE_EQ(ScaleFlow(flow_scale::Log, 1000), 3);
-    EXPECT_DOUBLE_EQ(ScaleFlow(flow_scale::Log, 0), -100);
-    EXPECT_DOUBLE_EQ(ScalePressure(pressure_scale::Normal, 65), 65);
-    EXPECT_DOUBLE_EQ(ScalePressure(pressure_scale::Log, 100), 2);
-    EXPECT_DOUBLE_EQ(ScalePressure(pressure_scale::Log, -1), -100);
-    EXPECT_NEAR(ScalePressure(pressure_scale::Modified, 10), std::pow(10.0, 1.852), 1e-12);
-    EXPECT_DOUBLE_EQ(ScalePressure(pressure_scale::Modified, -1), 0);
-    EXPECT_DOUBLE_EQ(ScaleFlow(7, 12), 12); // unknown index: linear
+    EXPECT_NEAR(ScaleFlow(FlowScale::Modified, 100), std::pow(10.0, 3.704), 1e-9);
+    EXPECT_DOUBLE_EQ(ScaleFlow(FlowScale::Modified, -5), 0);
+    EXPECT_DOUBLE_EQ(ScaleFlow(FlowScale::Log, 1000), 3);
+    EXPECT_DOUBLE_EQ(ScaleFlow(FlowScale::Log, 0), -100);
+    EXPECT_DOUBLE_EQ(ScalePressure(PressureScale::Normal, 65), 65);
+    EXPECT_DOUBLE_EQ(ScalePressure(PressureScale::Log, 100), 2);
+    EXPECT_DOUBLE_EQ(ScalePressure(PressureScale::Log, -1), -100);
+    EXPECT_NEAR(ScalePressure(PressureScale::Modified, 10), std::pow(10.0, 1.852), 1e-12);
+    EXPECT_DOUBLE_EQ(ScalePressure(PressureScale::Modified, -1), 0);
+    EXPECT_DOUBLE_EQ(ScaleFlow(FlowScaleFromIndex(7), 12), 12); // unknown index: linear
 }
 
 TEST(AxisTransform, TicksOffTheScaleAreSkipped) {
-    EXPECT_TRUE(FlowTickShown(flow_scale::Normal, -200));
-    EXPECT_FALSE(FlowTickShown(flow_scale::Modified, -200));
-    EXPECT_TRUE(FlowTickShown(flow_scale::Modified, 0));
-    EXPECT_TRUE(FlowTickShown(flow_scale::Log, 0));
-    EXPECT_FALSE(PressureTickShown(pressure_scale::Log, 0));
-    EXPECT_TRUE(PressureTickShown(pressure_scale::Modified, 0));
-    EXPECT_FALSE(PressureTickShown(pressure_scale::Modified, -5));
-    EXPECT_TRUE(PressureTickShown(pressure_scale::Normal, -5));
+    EXPECT_TRUE(FlowTickShown(FlowScale::Normal, -200));
+    EXPECT_FALSE(FlowTickShown(FlowScale::Modified, -200));
+    EXPECT_TRUE(FlowTickShown(FlowScale::Modified, 0));
+    EXPECT_TRUE(FlowTickShown(FlowScale::Log, 0));
+    EXPECT_FALSE(PressureTickShown(PressureScale::Log, 0));
+    EXPECT_TRUE(PressureTickShown(PressureScale::Modified, 0));
+    EXPECT_FALSE(PressureTickShown(PressureScale::Modified, -5));
+    EXPECT_TRUE(PressureTickShown(PressureScale::Normal, -5));
 }
 
 // With a plot 1070 pixels wide the flow ends land where the margins put them on every
 // scale: the widened span is 1.07 times the transformed span, the minimum lies 0.02 of it
 // above the low end -> 0.02 / 1.07 * 1070 = 20, the maximum 1.02 / 1.07 * 1070 = 1020.
 TEST(AxisScale, FlowEndsOnEveryScale) {
-    for (const int index : {flow_scale::Normal, flow_scale::Modified, flow_scale::Log}) {
-        const AxisScale scale = FlowAxisScale(index, {10, 1000}, 100, 1170);
-        EXPECT_EQ(scale.ToPixel(10), 120) << index;
-        EXPECT_EQ(scale.ToPixel(1000), 1120) << index;
+    for (const FlowScale flowScale : {FlowScale::Normal, FlowScale::Modified, FlowScale::Log}) {
+        const AxisScale scale = FlowAxisScale(flowScale, {10, 1000}, 100, 1170);
+        EXPECT_EQ(scale.ToPixel(10), 120) << static_cast<int>(flowScale);
+        EXPECT_EQ(scale.ToPixel(1000), 1120) << static_cast<int>(flowScale);
     }
 }
 
 TEST(AxisScale, FlowMiddleDependsOnTheScale) {
     // 0..100 onto 0..1070. Linear: 50 -> (0.02 + 0.5) * 1000 = 520.
-    EXPECT_EQ(FlowAxisScale(flow_scale::Normal, {0, 100}, 0, 1070).ToPixel(50), 520);
+    EXPECT_EQ(FlowAxisScale(FlowScale::Normal, {0, 100}, 0, 1070).ToPixel(50), 520);
     // Modified: 50^1.852 / 100^1.852 = 0.5^1.852 = e^(-1.852 * 0.693147) = 0.277008,
     // (0.02 + 0.277008) * 1000 = 297.008 -> 297. Below 0 the power scale gives 0 -> 20.
-    const AxisScale modified = FlowAxisScale(flow_scale::Modified, {0, 100}, 0, 1070);
+    const AxisScale modified = FlowAxisScale(FlowScale::Modified, {0, 100}, 0, 1070);
     EXPECT_EQ(modified.ToPixel(50), 297);
     EXPECT_EQ(modified.ToPixel(-30), 20);
     // Log over 0..1000: ends -100 and 3, span 103, widened -102.06 .. 8.15 (span 110.21);
     // flow 1 -> 0: (0 + 102.06) / 110.21 * 1070 = 990.87 -> 991.
-    EXPECT_EQ(FlowAxisScale(flow_scale::Log, {0, 1000}, 0, 1070).ToPixel(1), 991);
+    EXPECT_EQ(FlowAxisScale(FlowScale::Log, {0, 1000}, 0, 1070).ToPixel(1), 991);
 }
 
 // Pressure onto bottom 1100 .. top 0: widened by 0.05 each side, span 1.1 times; the minimum
 // lies 0.05 / 1.1 * 1100 = 50 above the bottom (y 1050), the maximum at y 50.
 TEST(AxisScale, PressureEndsOnEveryScaleAndLargerPressureHigher) {
-    for (const int index :
-         {pressure_scale::Normal, pressure_scale::Log, pressure_scale::Modified}) {
-        const AxisScale scale = PressureAxisScale(index, {1, 100}, 1100, 0);
-        EXPECT_EQ(scale.ToPixel(1), 1050) << index;
-        EXPECT_EQ(scale.ToPixel(100), 50) << index;
+    for (const PressureScale pressureScale :
+         {PressureScale::Normal, PressureScale::Log, PressureScale::Modified}) {
+        const AxisScale scale = PressureAxisScale(pressureScale, {1, 100}, 1100, 0);
+        EXPECT_EQ(scale.ToPixel(1), 1050) << static_cast<int>(pressureScale);
+        EXPECT_EQ(scale.ToPixel(100), 50) << static_cast<int>(pressureScale);
     }
     // Log 1..100 spans 0..2: pressure 10 -> 1, (0.05 + 0.5) / 1.1 * 1100 = 550 -> y 550.
-    EXPECT_EQ(PressureAxisScale(pressure_scale::Log, {1, 100}, 1100, 0).ToPixel(10), 550);
+    EXPECT_EQ(PressureAxisScale(PressureScale::Log, {1, 100}, 1100, 0).ToPixel(10), 550);
     // Modified 0..100: 50 -> 0.277008, (0.05 + 0.277008) * 1000 = 327.008 -> y 1100 - 327.
-    EXPECT_EQ(PressureAxisScale(pressure_scale::Modified, {0, 100}, 1100, 0).ToPixel(50), 773);
+    EXPECT_EQ(PressureAxisScale(PressureScale::Modified, {0, 100}, 1100, 0).ToPixel(50), 773);
 }
 
 TEST(AxisScale, WidenedRangesOfTheGraph) {
     // Flow 0..1500: -0.02 * 1500 = -30, 1500 + 0.05 * 1500 = 1575.
-    const AxisScale flow = FlowAxisScale(flow_scale::Normal, {0, 1500}, 0, 1605);
+    const AxisScale flow = FlowAxisScale(FlowScale::Normal, {0, 1500}, 0, 1605);
     EXPECT_DOUBLE_EQ(flow.WidenedLow(), -30);
     EXPECT_DOUBLE_EQ(flow.WidenedHigh(), 1575);
     // Pixel per flow unit 1605 / 1605 = 1: flow 0 at 30; 600 at 630.
     EXPECT_EQ(flow.ToPixel(0), 30);
     EXPECT_EQ(flow.ToPixel(600), 630);
     // Pressure 0..180: -9 .. 189.
-    const AxisScale pressure = PressureAxisScale(pressure_scale::Normal, {0, 180}, 600, 0);
+    const AxisScale pressure = PressureAxisScale(PressureScale::Normal, {0, 180}, 600, 0);
     EXPECT_DOUBLE_EQ(pressure.WidenedLow(), -9);
     EXPECT_DOUBLE_EQ(pressure.WidenedHigh(), 189);
 }
 
 TEST(AxisScale, ARangeWithoutWidthPutsEveryValueInTheMiddle) {
     // Log scale over negative flows: both ends are -100, nothing to spread.
-    const AxisScale flat = FlowAxisScale(flow_scale::Log, {-10, -5}, 100, 301);
+    const AxisScale flat = FlowAxisScale(FlowScale::Log, {-10, -5}, 100, 301);
     EXPECT_EQ(flat.ToPixel(-7), 200); // 100 + 0.5 * 201 = 200.5 -> 200 (halves to even)
     EXPECT_EQ(flat.ToPixel(1e30), 200);
-    const AxisScale same = FlowAxisScale(flow_scale::Normal, {5, 5}, 0, 0);
+    const AxisScale same = FlowAxisScale(FlowScale::Normal, {5, 5}, 0, 0);
     EXPECT_EQ(same.ToPixel(std::nan("")), 0);
     // A value far off the plot is held at a coordinate a painter takes.
-    const AxisScale normal = FlowAxisScale(flow_scale::Normal, {0, 1}, 0, 1000);
+    const AxisScale normal = FlowAxisScale(FlowScale::Normal, {0, 1}, 0, 1000);
     EXPECT_EQ(normal.ToPixel(1e300), kFarthestPixel);
     EXPECT_EQ(normal.ToPixel(-HUGE_VAL), -kFarthestPixel);
 }
 
 TEST(PlotGeometry, FontHeightFollowsTheBitmap) {
     // 1024 x 700: (350 + 1024 + 1000) / 135 = 2374 / 135 = 17; Large 22, Small 12.
-    EXPECT_EQ(GraphFontHeight(1024, 700, graph_font_size::Medium), 17);
-    EXPECT_EQ(GraphFontHeight(1024, 700, graph_font_size::Large), 22);
-    EXPECT_EQ(GraphFontHeight(700, 1024, graph_font_size::Small), 12);
+    EXPECT_EQ(GraphFontHeight(1024, 700, GraphFontSize::Medium), 17);
+    EXPECT_EQ(GraphFontHeight(1024, 700, GraphFontSize::Large), 22);
+    EXPECT_EQ(GraphFontHeight(700, 1024, GraphFontSize::Small), 12);
     // 200 x 100: (50 + 200 + 1000) / 135 = 9 -> below 11 -> 14.
-    EXPECT_EQ(GraphFontHeight(200, 100, graph_font_size::Medium), 14);
+    EXPECT_EQ(GraphFontHeight(200, 100, GraphFontSize::Medium), 14);
     // 3000 x 2318: (1159 + 3000 + 1000) / 135 = 38, Large 43 -> 40.
-    EXPECT_EQ(GraphFontHeight(3000, 2318, graph_font_size::Large), 40);
-    EXPECT_EQ(GraphFontHeight(0, -50, graph_font_size::Medium), 14);
+    EXPECT_EQ(GraphFontHeight(3000, 2318, GraphFontSize::Large), 40);
+    EXPECT_EQ(GraphFontHeight(0, -50, GraphFontSize::Medium), 14);
+    // The stored index: 0 small, 2 large, anything else medium.
+    EXPECT_EQ(GraphFontSizeFromIndex(0), GraphFontSize::Small);
+    EXPECT_EQ(GraphFontSizeFromIndex(2), GraphFontSize::Large);
+    EXPECT_EQ(GraphFontSizeFromIndex(1), GraphFontSize::Medium);
+    EXPECT_EQ(GraphFontSizeFromIndex(5), GraphFontSize::Medium);
 }
 
 TEST(PlotGeometry, FontHeightIsLoweredUntilTheLegendFits) {

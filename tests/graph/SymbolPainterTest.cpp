@@ -26,7 +26,7 @@ QImage WhiteImage(int width = 80, int height = 60) {
     return image;
 }
 
-QImage Symbol(int symbol, int size, QColor background = QColor(255, 255, 255)) {
+QImage Symbol(PointSymbol symbol, int size, QColor background = QColor(255, 255, 255)) {
     QImage image = WhiteImage();
     QPainter painter(&image);
     DrawSymbol(painter, QPointF(kX, kY), symbol, size, kRed, background);
@@ -72,17 +72,17 @@ TEST(SymbolSize, FollowsTheTextHeightAndTheSizeChoice) {
 }
 
 TEST(DrawSymbol, NoneAndUnknownNumbersDrawNothing) {
-    for (const int symbol : {symbol::None, -1, 6, 99}) {
-        EXPECT_TRUE(Painted(Symbol(symbol, 8)).isEmpty()) << symbol;
+    for (const int index : {0, -1, 6, 99}) {
+        EXPECT_TRUE(Painted(Symbol(PointSymbolFromIndex(index), 8)).isEmpty()) << index;
     }
-    for (const int symbol : {symbol::Circle, symbol::Square, symbol::Plus}) {
-        EXPECT_TRUE(Painted(Symbol(symbol, 0)).isEmpty()) << symbol;
+    for (const PointSymbol symbol : {PointSymbol::Circle, PointSymbol::Square, PointSymbol::Plus}) {
+        EXPECT_TRUE(Painted(Symbol(symbol, 0)).isEmpty()) << PointSymbolIndex(symbol);
     }
 }
 
 TEST(DrawSymbol, SquareCoversTwiceTheSizeInPixels) {
     for (const int b : {1, 2, 3, 4, 6, 9, 13}) {
-        const QImage image = Symbol(symbol::Square, b);
+        const QImage image = Symbol(PointSymbol::Square, b);
         EXPECT_EQ(Painted(image), QRect(kX - b, kY - b, 2 * b, 2 * b)) << b;
         EXPECT_EQ(CountColour(image, kRedPixel), 4 * b * b) << b;
         EXPECT_EQ(image.pixel(kX, kY), kRedPixel);
@@ -91,7 +91,7 @@ TEST(DrawSymbol, SquareCoversTwiceTheSizeInPixels) {
 
 TEST(DrawSymbol, CircleIsARingWithTheBackgroundInItsMiddle) {
     for (const int b : {2, 3, 4, 6, 9, 13}) {
-        const QImage image = Symbol(symbol::Circle, b, kPaleGreen);
+        const QImage image = Symbol(PointSymbol::Circle, b, kPaleGreen);
         EXPECT_EQ(Painted(image), QRect(kX - b, kY - b, 2 * b, 2 * b)) << b;
         // The empty middle holds the background colour, the ring the symbol's colour.
         EXPECT_EQ(image.pixel(kX, kY), kPaleGreen.rgb()) << b;
@@ -111,17 +111,17 @@ TEST(DrawSymbol, CircleIsARingWithTheBackgroundInItsMiddle) {
         EXPECT_EQ(middle, 2 * (b / 2)) << b;
     }
     // Size 1 has no middle: b div 2 is 0, so the ring is a filled dot.
-    const QImage dot = Symbol(symbol::Circle, 1, kPaleGreen);
+    const QImage dot = Symbol(PointSymbol::Circle, 1, kPaleGreen);
     EXPECT_EQ(dot.pixel(kX, kY), kRedPixel);
     EXPECT_EQ(CountColour(dot, kPaleGreen.rgb()), 0);
 }
 
 TEST(DrawSymbol, FilledSymbolsHaveTheirColourInTheMiddle) {
-    for (const int symbol :
-         {symbol::Square, symbol::TriangleDown, symbol::TriangleUp, symbol::Plus}) {
+    for (const PointSymbol symbol : {PointSymbol::Square, PointSymbol::TriangleDown,
+                                     PointSymbol::TriangleUp, PointSymbol::Plus}) {
         for (const int b : {2, 4, 9}) {
             const QImage image = Symbol(symbol, b);
-            EXPECT_EQ(image.pixel(kX, kY), kRedPixel) << symbol << " " << b;
+            EXPECT_EQ(image.pixel(kX, kY), kRedPixel) << PointSymbolIndex(symbol) << " " << b;
             ExpectOnlyWhiteAnd(image, kRedPixel);
         }
     }
@@ -129,7 +129,7 @@ TEST(DrawSymbol, FilledSymbolsHaveTheirColourInTheMiddle) {
 
 TEST(DrawSymbol, TriangleDownHasItsBaseAtTheTopAndItsTipBelow) {
     for (const int b : {2, 3, 4, 6, 9, 13}) {
-        const QImage image = Symbol(symbol::TriangleDown, b);
+        const QImage image = Symbol(PointSymbol::TriangleDown, b);
         const QRect box = Painted(image);
         EXPECT_EQ(box.left(), kX - b) << b;
         EXPECT_EQ(box.right(), kX + b - 1) << b;
@@ -151,7 +151,7 @@ TEST(DrawSymbol, TriangleDownHasItsBaseAtTheTopAndItsTipBelow) {
 
 TEST(DrawSymbol, TriangleUpIsTheMirrorImage) {
     for (const int b : {2, 3, 4, 6, 9, 13}) {
-        const QImage image = Symbol(symbol::TriangleUp, b);
+        const QImage image = Symbol(PointSymbol::TriangleUp, b);
         const QRect box = Painted(image);
         EXPECT_EQ(box.left(), kX - b) << b;
         EXPECT_EQ(box.right(), kX + b - 1) << b;
@@ -172,7 +172,7 @@ TEST(DrawSymbol, TriangleUpIsTheMirrorImage) {
 
 TEST(DrawSymbol, PlusHasArmsOfTheFullSizeAndHalfItsWidth) {
     for (const int b : {2, 3, 4, 6, 9, 13}) {
-        const QImage image = Symbol(symbol::Plus, b);
+        const QImage image = Symbol(PointSymbol::Plus, b);
         const int half = b / 2;
         EXPECT_EQ(Painted(image), QRect(kX - b, kY - b, 2 * b, 2 * b)) << b;
         // Vertical arm: 2 (b div 2) pixels wide, 2b tall.
@@ -199,7 +199,7 @@ TEST(DrawSymbol, CentreIsRoundedToWholePixels) {
     QImage image = WhiteImage();
     {
         QPainter painter(&image);
-        DrawSymbol(painter, QPointF(kX + 0.4, kY - 0.4), symbol::Square, 3, kRed);
+        DrawSymbol(painter, QPointF(kX + 0.4, kY - 0.4), PointSymbol::Square, 3, kRed);
     }
     EXPECT_EQ(Painted(image), QRect(kX - 3, kY - 3, 6, 6));
 }
@@ -287,7 +287,7 @@ TEST(DrawSymbol, LeavesThePainterAsItWas) {
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(Qt::blue, 3));
     painter.setBrush(Qt::green);
-    DrawSymbol(painter, QPointF(kX, kY), symbol::Circle, 5, kRed);
+    DrawSymbol(painter, QPointF(kX, kY), PointSymbol::Circle, 5, kRed);
     DrawBand(painter, QPolygonF({QPointF(1, 1), QPointF(20, 20)}), -3, kRed);
     EXPECT_TRUE(painter.testRenderHint(QPainter::Antialiasing));
     EXPECT_EQ(painter.pen().color(), QColor(Qt::blue));

@@ -80,7 +80,7 @@ QList<int> PressureLabelRows(const GraphPageLayout& layout) {
     QList<int> rows;
     const Ticks& ticks = layout.Axes.PressureTicks;
     for (int i = 0; i < ticks.Count; ++i) {
-        if (!PressureTickShown(layout.Axes.PressureScaleIndex, ticks.Value(i)))
+        if (!PressureTickShown(layout.Axes.PressureScaleChoice, ticks.Value(i)))
             continue;
         const int y = pressure.ToPixel(RoundedTickValue(ticks, i));
         if (layout.Plot.Top < y && y < layout.Plot.Bottom)

@@ -58,7 +58,7 @@ TEST(CurveRebuild, HydrantTestsShowTheirSupplyCurveAndPoints) {
     const CurveSeries& points = set.Curves.Series(series::SupplyPoints(2));
     EXPECT_EQ(points.PointCount, 2);
     EXPECT_FALSE(points.IsCurve);
-    EXPECT_EQ(points.Symbol, p.SupplySymbol);
+    EXPECT_EQ(points.Symbol, PointSymbolFromIndex(p.SupplySymbol));
     EXPECT_EQ(PointOf(set, series::SupplyPoints(2), 1), (FlowPressure{1000, 60}));
 
     // 80 - 20 * 0.5^1.852 = 74.4598 at the demand flow of 500.
@@ -89,7 +89,7 @@ TEST(CurveRebuild, RatedAndCombinedCurvesInAFirePumpProject) {
     const CurveSeries& rated = set.Curves.Series(series::RatedPumpPoints);
     EXPECT_EQ(rated.PointCount, 3);
     EXPECT_FALSE(rated.IsCurve);
-    EXPECT_EQ(rated.Symbol, p.RatedPumpSymbol);
+    EXPECT_EQ(rated.Symbol, PointSymbolFromIndex(p.RatedPumpSymbol));
     EXPECT_EQ(PointOf(set, series::RatedPumpPoints, 1), (FlowPressure{1500, 65}));
     EXPECT_EQ(PointOf(set, series::RatedPumpPoints, 2), (FlowPressure{1000, 100}));
 
@@ -132,7 +132,7 @@ TEST(CurveRebuild, Nfpa20ReferenceTakesTheRatedPoint) {
     const CurveSeries& points = set.Curves.Series(series::Nfpa20Points);
     EXPECT_EQ(points.PointCount, 4);
     EXPECT_FALSE(points.IsCurve);
-    EXPECT_EQ(points.Symbol, p.NfpaSymbol);
+    EXPECT_EQ(points.Symbol, PointSymbolFromIndex(p.NfpaSymbol));
     const FlowPressure expected[] = {{0, 120}, {0, 140}, {1000, 100}, {1500, 65}};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(PointOf(set, series::Nfpa20Points, i), expected[i]) << i;
@@ -182,8 +182,10 @@ TEST(CurveRebuild, EvaluatedPumpTestGivesPumpBoostedAndCushion) {
     EXPECT_EQ(CountOf(set, series::PumpTestDischargeCurve(1)), 61);
     EXPECT_EQ(CountOf(set, series::PumpTestNetPoints(1)), 3);
     EXPECT_EQ(CountOf(set, series::PumpTestDischargePoints(1)), 3);
-    EXPECT_EQ(set.Curves.Series(series::PumpTestNetPoints(1)).Symbol, p.PumpTestSymbol);
-    EXPECT_EQ(set.Curves.Series(series::PumpTestDischargePoints(1)).Symbol, p.SupplySymbol);
+    EXPECT_EQ(set.Curves.Series(series::PumpTestNetPoints(1)).Symbol,
+              PointSymbolFromIndex(p.PumpTestSymbol));
+    EXPECT_EQ(set.Curves.Series(series::PumpTestDischargePoints(1)).Symbol,
+              PointSymbolFromIndex(p.SupplySymbol));
     EXPECT_EQ(set.Curves.Series(series::PumpTestDischargeCurve(1)).Color,
               p.PumpTestCombinedColor[1]);
     EXPECT_FALSE(set.BadData[1]);
@@ -331,7 +333,7 @@ TEST(CurveRebuild, DemandPointsAndSeriesStyles) {
     EXPECT_EQ(point.PointCount, 1);
     EXPECT_EQ(point.LineWidth, -5);
     EXPECT_EQ(point.Color, MakeColour(1, 2, 3));
-    EXPECT_EQ(point.Symbol, p.DemandSymbol);
+    EXPECT_EQ(point.Symbol, PointSymbolFromIndex(p.DemandSymbol));
     EXPECT_FALSE(point.IsCurve);
     EXPECT_EQ(PointOf(set, series::DemandPoint(3), 0), (FlowPressure{600, 55}));
     EXPECT_EQ(CountOf(set, series::DemandPoint(1)), 0);

@@ -43,13 +43,13 @@ TEST(LegendContent, HydrantTestsInDisplayOrderWithTheirCushions) {
               (QStringList{"Hydrant Flow Test 1", "4/12/2026", "Static:  80 psi",
                            "Residual: 60 psi @ 1000 gpm"}));
     EXPECT_EQ(legend.Entries[1].Color, p.SupplyTestColor[1]);
-    EXPECT_EQ(legend.Entries[1].Symbol, p.SupplySymbol);
+    EXPECT_EQ(legend.Entries[1].Symbol, PointSymbolFromIndex(p.SupplySymbol));
 
     // 80 - 20 * 0.5^1.852 = 74.46 against 70: +4.5
     EXPECT_EQ(TextsOf(legend.Entries[2]),
               (QStringList{"Automatic Sprinkler", "Demand: 70 psi @ 500 gpm", "Supply: 74.5 psi",
                            "Safety Cushion: +4.5 psi"}));
-    EXPECT_EQ(legend.Entries[2].Symbol, p.DemandSymbol);
+    EXPECT_EQ(legend.Entries[2].Symbol, PointSymbolFromIndex(p.DemandSymbol));
     EXPECT_EQ(legend.Entries[2].Color, p.HydrantDemandColor[1]);
     // At the residual flow the supply is exactly the residual pressure: no sign, no warning.
     EXPECT_EQ(legend.Entries[3].Lines[3].Text, QStringLiteral("Safety Cushion: 0 psi"));
@@ -102,17 +102,17 @@ TEST_F(PumpLegend, RatingReferencesAndPumpTests) {
     EXPECT_EQ(TextsOf(legend.Entries[0]),
               (QStringList{"Pump Rating", "Churn 118 psi, RPM: 1780",
                            "100% Rating: 100 psi @ 1001 gpm", "150% Rating: 72 psi @ 1502 gpm"}));
-    EXPECT_EQ(legend.Entries[0].Symbol, p.RatedPumpSymbol);
+    EXPECT_EQ(legend.Entries[0].Symbol, PointSymbolFromIndex(p.RatedPumpSymbol));
     EXPECT_EQ(TextsOf(legend.Entries[1]), QStringList{"NFPA 20 Minimum Performance Curve"});
     EXPECT_EQ(legend.Entries[1].Color, p.Nfpa20CurveColor);
     EXPECT_EQ(TextsOf(legend.Entries[2]), QStringList{"NFPA 25 Minimum Performance Curve"});
-    EXPECT_EQ(legend.Entries[2].Symbol, p.NfpaSymbol);
+    EXPECT_EQ(legend.Entries[2].Symbol, PointSymbolFromIndex(p.NfpaSymbol));
     EXPECT_EQ(TextsOf(legend.Entries[3]), (QStringList{"10/14/2026", "Flow Test Net Curve"}));
-    EXPECT_EQ(legend.Entries[3].Symbol, p.PumpTestSymbol);
+    EXPECT_EQ(legend.Entries[3].Symbol, PointSymbolFromIndex(p.PumpTestSymbol));
     EXPECT_EQ(TextsOf(legend.Entries[4]),
               (QStringList{"10/14/2026", "Flow Test Discharge (Combined) Curve"}));
     EXPECT_EQ(legend.Entries[4].Color, p.PumpTestCombinedColor[1]);
-    EXPECT_EQ(legend.Entries[4].Symbol, p.SupplySymbol);
+    EXPECT_EQ(legend.Entries[4].Symbol, PointSymbolFromIndex(p.SupplySymbol));
     // Test 2 has churn and one reading: bad data; without a date it goes by its number.
     EXPECT_EQ(TextsOf(legend.Entries[5]),
               (QStringList{"Pump Test 2 (BAD DATA)", "Flow Test Net Curve"}));

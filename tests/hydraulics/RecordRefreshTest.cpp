@@ -17,8 +17,8 @@ TEST(RecordRefresh, TabsMapToPagesByTestKind) {
     for (int tab = 0; tab < 5; ++tab) {
         EXPECT_EQ(CurrentPageFor(true, tab), hydrantPages[tab]) << tab;
     }
-    EXPECT_EQ(CurrentPageFor(false, -1), page::About);
-    EXPECT_EQ(CurrentPageFor(true, -1), page::About);
+    EXPECT_EQ(CurrentPageFor(false, -1), MainPage::About);
+    EXPECT_EQ(CurrentPageFor(true, -1), MainPage::About);
 
     EXPECT_EQ(CurrentPumpTestFor(3), 1);
     EXPECT_EQ(CurrentPumpTestFor(7), 5);
@@ -50,7 +50,7 @@ TEST(RecordRefresh, GraphAndReportPagesChangeNothing) {
     p.SupplyCalcFlow[1] = true;
     p.SupplyPitotReading[1] = QStringLiteral("10");
     p.PumpReadings[1][2][10] = QStringLiteral("100");
-    for (int shown : {page::Graph, page::Report}) {
+    for (int shown : {MainPage::Graph, MainPage::Report}) {
         RefreshView view;
         view.Page = shown;
         const ProjectData before = p;
@@ -74,7 +74,7 @@ TEST(RecordRefresh, APumpTestPageComputesItsOwnTestAndTheTitleFollowsTheFile) {
     EXPECT_EQ(p.PumpReadings[1][2][12], QString());
     EXPECT_EQ(p.GraphTitleText, QStringLiteral("Plant North"));
 
-    view.Page = page::FirePump;
+    view.Page = MainPage::FirePump;
     EXPECT_FALSE(RefreshDerivedValues(p, view).PumpTable.has_value());
     EXPECT_EQ(GraphTitleFromFileName(QStringLiteral("untitled")), QStringLiteral("Quenra"));
 }

@@ -56,7 +56,7 @@ TEST_F(GraphRendererTest, ACaptureTakesTheNextFreeNumberBesideTheProject) {
     for (int n = 1; n <= 3; ++n) {
         Touch(QDir(projectFolder.path()).filePath(QStringLiteral("Fire Pump Test%1.jpg").arg(n)));
     }
-    const auto rendering = renderer.Render(graph_target::Capture, project, prompter, flags,
+    const auto rendering = renderer.Render(GraphTarget::Capture, project, prompter, flags,
                                            ContextIn(programFolder.path()));
     ASSERT_TRUE(rendering);
     const QString expected =
@@ -79,7 +79,7 @@ TEST_F(GraphRendererTest, AnUntitledProjectIsCapturedInTheProgramFolder) {
     ProjectData project = PumpExample();
     project.ProjectFileName = QStringLiteral("untitled");
     project.CaptureSizeIndex = 0; // "Actual Size": the paint box
-    const auto rendering = renderer.Render(graph_target::Capture, project, prompter, flags,
+    const auto rendering = renderer.Render(GraphTarget::Capture, project, prompter, flags,
                                            ContextIn(programFolder.path()));
     ASSERT_TRUE(rendering);
     EXPECT_EQ(rendering->WrittenFile,
@@ -91,8 +91,7 @@ TEST_F(GraphRendererTest, ACaptureThatCannotBeWrittenSaysWhereAndClaimsNothing) 
     ProjectData project = PumpExample();
     GraphRenderContext context = ContextIn(programFolder.path());
     context.CaptureFile = QDir(projectFolder.path()).filePath(QStringLiteral("no/such/x.jpg"));
-    const auto rendering =
-        renderer.Render(graph_target::Capture, project, prompter, flags, context);
+    const auto rendering = renderer.Render(GraphTarget::Capture, project, prompter, flags, context);
     ASSERT_TRUE(rendering);
     EXPECT_TRUE(rendering->WrittenFile.isEmpty());
     ASSERT_EQ(prompter.Messages.size(), 1);
@@ -114,7 +113,7 @@ TEST_F(GraphRendererTest, ThePdfPageIsThePageColourWithTheGraphInsideTheMargins)
     GraphRenderContext context = ContextIn(programFolder.path());
     context.PdfImageFolder = run.ImageFolder();
 
-    const auto rendering = renderer.Render(graph_target::Pdf, project, prompter, flags, context);
+    const auto rendering = renderer.Render(GraphTarget::Pdf, project, prompter, flags, context);
     ASSERT_TRUE(rendering);
     EXPECT_EQ(QDir(run.ImageFolder()).entryList(QDir::Files),
               QStringList{QStringLiteral("Graph.jpg")});
@@ -132,8 +131,7 @@ TEST_F(GraphRendererTest, APrinterPageGetsABitmap1800WideAndNoFile) {
     ProjectData project = PumpExample();
     GraphRenderContext context = ContextIn(programFolder.path());
     context.PrinterPage = QSize(3300, 2550);
-    const auto rendering =
-        renderer.Render(graph_target::Printer, project, prompter, flags, context);
+    const auto rendering = renderer.Render(GraphTarget::Printer, project, prompter, flags, context);
     ASSERT_TRUE(rendering);
     EXPECT_EQ(rendering->Graph.width(), 1800);
     EXPECT_TRUE(rendering->WrittenFile.isEmpty());
@@ -152,7 +150,7 @@ public:
     Answer Ask(const QString& question, Choices choices) override {
         NestedRendered =
             Renderer
-                ->Render(graph_target::Screen, *Project, *this, *Flags, ContextIn(QDir::tempPath()))
+                ->Render(GraphTarget::Screen, *Project, *this, *Flags, ContextIn(QDir::tempPath()))
                 .has_value();
         return test::ScriptedPrompter::Ask(question, choices);
     }
@@ -165,14 +163,14 @@ TEST_F(GraphRendererTest, ARenderingAskedForWhileOneRunsRendersNothing) {
     asking.Renderer = &renderer;
     asking.Project = &project;
     asking.Flags = &flags;
-    const auto rendering = renderer.Render(graph_target::Screen, project, asking, flags,
+    const auto rendering = renderer.Render(GraphTarget::Screen, project, asking, flags,
                                            ContextIn(programFolder.path()));
     ASSERT_EQ(asking.Questions.size(), 1);
     EXPECT_FALSE(asking.NestedRendered);
     EXPECT_TRUE(rendering);
     EXPECT_FALSE(renderer.Busy());
     // Once done, the renderer takes the next request.
-    EXPECT_TRUE(renderer.Render(graph_target::Screen, project, prompter, flags,
+    EXPECT_TRUE(renderer.Render(GraphTarget::Screen, project, prompter, flags,
                                 ContextIn(programFolder.path())));
 }
 

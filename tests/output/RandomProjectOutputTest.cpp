@@ -58,7 +58,7 @@ TEST(RandomProjectOutput, GraphAndReportPagesComeOutWhateverTheFields) {
         context.ScreenBox = QSize(640, 480);
         context.ProgramFolder = folder.path();
         GraphRenderer graph;
-        const auto screen = graph.Render(graph_target::Screen, project, prompter, flags, context);
+        const auto screen = graph.Render(GraphTarget::Screen, project, prompter, flags, context);
         ASSERT_TRUE(screen) << seed;
         EXPECT_EQ(screen->Graph.size(), QSize(640, 480)) << seed;
 

@@ -107,23 +107,23 @@ TEST(ReportPageSize, MarginsOf60And50AreReadAs49Each) {
 TEST(ReportDisplay, FittedPagesKeepTheirProportionsInTheView) {
     const ReportPageSize page{2805, 3630, 0, 0, false};
     const ReportDisplay one =
-        ComputeReportDisplay(page, QSize(1000, 600), report_mode::OnePage, false, 3);
+        ComputeReportDisplay(page, QSize(1000, 600), ReportMode::OnePage, false, 3);
     EXPECT_EQ(one.Page.height(), 600);
     EXPECT_EQ(one.Page.width(), 464); // round(2805 / 6.05)
     EXPECT_EQ(one.Origin, QPoint((1000 - 464) / 2, 0));
 
     const ReportDisplay all =
-        ComputeReportDisplay(page, QSize(1000, 600), report_mode::AllPages, false, 3);
+        ComputeReportDisplay(page, QSize(1000, 600), ReportMode::AllPages, false, 3);
     // Three pages and two gaps across: trunc((1000 - 30 + 10) / 3).
     EXPECT_EQ(all.Page.width(), 326);
     EXPECT_EQ(all.Page.height(), 422);
     EXPECT_EQ(all.Origin, QPoint(1, 89)); // (1000 - 30 - 3 * 326 + 10) div 2
 
     const ReportDisplay zoomed =
-        ComputeReportDisplay(page, QSize(1000, 600), report_mode::Zoomed, true, 3);
+        ComputeReportDisplay(page, QSize(1000, 600), ReportMode::Zoomed, true, 3);
     EXPECT_EQ(zoomed.Page, QSize(999, 1293));
     const ReportDisplay full =
-        ComputeReportDisplay(page, QSize(1000, 600), report_mode::Zoomed, false, 3);
+        ComputeReportDisplay(page, QSize(1000, 600), ReportMode::Zoomed, false, 3);
     EXPECT_EQ(full.Page, QSize(2805, 3630));
 }
 

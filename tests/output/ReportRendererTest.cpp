@@ -50,7 +50,7 @@ protected:
 TEST_F(ReportRendererTest, ACaptureWritesOnePageForEachTestOrTheSummaryFirst) {
     ProjectData project = Example("Plant.qrx");
     ReportViewOptions options;
-    options.Mode = report_mode::Capture;
+    options.Mode = ReportMode::Capture;
     ReportPlaces places;
     places.CaptureFolder = folder.path();
     auto run = Run(project, options, places);
@@ -80,7 +80,7 @@ TEST_F(ReportRendererTest, PdfPageImagesGoIntoTheRunsFolder) {
     const PdfRunFolder pdfRun(folder.path());
     ASSERT_TRUE(pdfRun.Ready());
     ReportViewOptions options;
-    options.Mode = report_mode::PdfImages;
+    options.Mode = ReportMode::PdfImages;
     options.HydrantTestsPerPage = 2;
     ReportPlaces places;
     places.PdfImageFolder = pdfRun.ImageFolder();
@@ -99,7 +99,7 @@ TEST_F(ReportRendererTest, NoSelectedTestGivesNoPages) {
         project.PumpTestInGraph[test] = false;
     }
     ReportViewOptions options;
-    options.Mode = report_mode::Capture;
+    options.Mode = ReportMode::Capture;
     ReportPlaces places;
     places.CaptureFolder = folder.path();
     const auto run = Run(project, options, places);
@@ -112,20 +112,20 @@ TEST_F(ReportRendererTest, TheViewsKeepOnlyThePagesTheyShow) {
     ProjectData project = Example("Plant.qrx");
     ReportViewOptions options;
     options.View = QSize(900, 600);
-    options.Mode = report_mode::OnePage;
+    options.Mode = ReportMode::OnePage;
     options.Page = 7; // beyond the last page: the last is shown
     auto run = Run(project, options);
     ASSERT_TRUE(run);
     EXPECT_EQ(run->PageNumbers, QList<int>{3});
     EXPECT_EQ(run->Pages.first().height(), 600);
 
-    options.Mode = report_mode::AllPages;
+    options.Mode = ReportMode::AllPages;
     run = Run(project, options);
     ASSERT_TRUE(run);
     EXPECT_EQ(run->PageNumbers, (QList<int>{1, 2, 3}));
     EXPECT_LE(3 * run->Pages.first().width() + 20, 900);
 
-    options.Mode = report_mode::Zoomed;
+    options.Mode = ReportMode::Zoomed;
     options.PageWidth = false;
     options.Page = 2;
     run = Run(project, options);
@@ -137,7 +137,7 @@ TEST_F(ReportRendererTest, TheViewsKeepOnlyThePagesTheyShow) {
 TEST_F(ReportRendererTest, PrintingHandsEveryPageOverInOrder) {
     ProjectData project = Example("Plant.qrx");
     ReportViewOptions options;
-    options.Mode = report_mode::Print;
+    options.Mode = ReportMode::Print;
     options.Multipage = true;
     QList<int> printed;
     options.PrintPage = [&](const QImage& page, int number, int count) {
@@ -267,7 +267,7 @@ TEST_P(ReportCaptureStopTest, NoPageOfTheRunIsKeptAndEarlierPagesStayAsTheyWere)
         project.PumpTestDate[test].clear();
     }
     ReportViewOptions options;
-    options.Mode = report_mode::Capture;
+    options.Mode = ReportMode::Capture;
     const QList<qint64> sizes = PageSizes(project, options);
     ASSERT_EQ(sizes.size(), 3);
 

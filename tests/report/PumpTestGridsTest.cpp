@@ -35,7 +35,7 @@ TEST(PumpTestGrids, HeadersReadingsNozzlesAndPitotReadingsLandInTheirCells) {
     // Three used readings and two header rows.
     EXPECT_EQ(grid.RowCount, 5);
     EXPECT_EQ(grid.Height, 5 * 17 + 3);
-    EXPECT_EQ(test::FilledLayout(project, 1).Panel(PanelId::Panel5).Height, 5 * 17 + 23);
+    EXPECT_EQ(test::FilledLayout(project, 1).Panel(PanelId::PumpTestDataBlock).Height, 5 * 17 + 23);
 }
 
 TEST(PumpTestGrids, AdjustedValuesReplaceTheMeasuredOnes) {

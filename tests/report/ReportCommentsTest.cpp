@@ -50,8 +50,8 @@ TEST(ReportComments, SevenLinesPrintSix) {
     EXPECT_EQ(R.CommentLineCount, 6);
     EXPECT_EQ(R[Edit69].Text, "one");
     EXPECT_EQ(R[Edit74].Text, "six");
-    EXPECT_EQ(R.Panel(PanelId::Panel25).Height, 6 * 20 + 28);
-    EXPECT_TRUE(R.Panel(PanelId::Panel25).Visible);
+    EXPECT_EQ(R.Panel(PanelId::CommentsBlock).Height, 6 * 20 + 28);
+    EXPECT_TRUE(R.Panel(PanelId::CommentsBlock).Visible);
 }
 
 TEST(ReportComments, TrailingEmptyLinesDoNotCountButInnerOnesDo) {
@@ -61,12 +61,12 @@ TEST(ReportComments, TrailingEmptyLinesDoNotCountButInnerOnesDo) {
     EXPECT_EQ(R.CommentLineCount, 2);
     EXPECT_EQ(R[Edit69].Text, "");
     EXPECT_EQ(R[Edit70].Text, "after a gap");
-    EXPECT_EQ(R.Panel(PanelId::Panel25).Height, 68);
+    EXPECT_EQ(R.Panel(PanelId::CommentsBlock).Height, 68);
 
     project.Comments[2] = Page({"", ""});
     R = test::FilledLayout(project, 2);
     EXPECT_EQ(R.CommentLineCount, 0);
-    EXPECT_FALSE(R.Panel(PanelId::Panel25).Visible);
+    EXPECT_FALSE(R.Panel(PanelId::CommentsBlock).Visible);
 }
 
 TEST(ReportComments, TheSwitchHidesTheSectionAndHydrantsUseTheirOwnPages) {
@@ -74,7 +74,7 @@ TEST(ReportComments, TheSwitchHidesTheSectionAndHydrantsUseTheirOwnPages) {
     project.Comments[1] = Page({"pump comment"});
     project.HydrantComments[1] = Page({"hydrant comment"});
     project.ReportCommentsSection = false;
-    EXPECT_FALSE(test::FilledLayout(project, 1).Panel(PanelId::Panel25).Visible);
+    EXPECT_FALSE(test::FilledLayout(project, 1).Panel(PanelId::CommentsBlock).Visible);
     project.ReportCommentsSection = true;
     project.IsHydrantTest = true;
     EXPECT_EQ(test::FilledLayout(project, 1)[Edit69].Text, "hydrant comment");

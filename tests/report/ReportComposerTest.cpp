@@ -170,7 +170,7 @@ TEST_F(ReportComposerTest, HydrantPagesHoldTheirShareOfTheListedTests) {
     composer.ComposeReportPage(pages.at(0), kFrame, page);
     SaveShot(page, QStringLiteral("hydrant"));
     EXPECT_EQ(requested, (QList<int>{5, 3}));
-    EXPECT_EQ(composer.Layout()[ControlId::Panel24].Text, "Water Supply - 9/3/2026");
+    EXPECT_EQ(composer.Layout()[ControlId::WaterSupplyHeading].Text, "Water Supply - 9/3/2026");
 }
 
 TEST_F(ReportComposerTest, NonsenseRequestsComposeAnEmptyButSoundPage) {
@@ -242,7 +242,7 @@ TEST(ReportExamples, TheHydrantReportDrawsEverySelectedTest) {
         composer.ComposeReportPage(HydrantReportPages(tests, 2).at(0), kFrame, page);
     SaveShot(page, QStringLiteral("hydrant-example"));
     EXPECT_GT(facts.PageContentHeight, (169 + 48) * 5 / 2);
-    EXPECT_EQ(composer.Layout()[ControlId::Panel2].Text, "Fire Hydrant Test Report");
+    EXPECT_EQ(composer.Layout()[ControlId::TitleHeading].Text, "Fire Hydrant Test Report");
 }
 
 } // namespace

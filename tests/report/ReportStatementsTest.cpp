@@ -31,7 +31,7 @@ TEST_F(ReportStatementsTest, AnAnnualTestCitesNfpa25AndHidesTheControllerTests) 
         EXPECT_EQ(R[Label65].Text, "Motor meets NFPA 25 min volt and amp performance.");
         EXPECT_EQ(R[Label44].Text, "The transfer switch operated properly when tested as per "
                                    "NFPA 25, see test data results below.");
-        EXPECT_FALSE(R.Panel(PanelId::Panel13).Visible);
+        EXPECT_FALSE(R.Panel(PanelId::ControllerTestsBlock).Visible);
     }
 }
 
@@ -50,7 +50,7 @@ TEST_F(ReportStatementsTest, AnyOtherTestKindCitesNfpa20AndShowsTheControllerTes
         EXPECT_EQ(R[Label65].Text, "Motor does not meet NFPA 20 volts/amps, see below.");
         EXPECT_EQ(R[Label44].Text, "The transfer switch was tested as required by NFPA 20; but "
                                    "did not operate properly.  See below.");
-        EXPECT_TRUE(R.Panel(PanelId::Panel13).Visible);
+        EXPECT_TRUE(R.Panel(PanelId::ControllerTestsBlock).Visible);
         EXPECT_EQ(R[Label37].Text,
                   "Emergency start handle was tested per NFPA 20 and operated properly.");
         EXPECT_EQ(R[Label39].Text, "under the conditions of a peak load discharge and did not "
@@ -65,7 +65,7 @@ TEST_F(ReportStatementsTest, VoltsNotTakenCitesTheTestsStandard) {
 
 TEST_F(ReportStatementsTest, MotorLimitsFollowTheRatedVoltsAmpsAndServiceFactor) {
     ReportLayout R = Fill();
-    EXPECT_TRUE(R.Panel(PanelId::Panel11).Visible);
+    EXPECT_TRUE(R.Panel(PanelId::MotorPerformanceBlock).Visible);
     EXPECT_EQ(R[Label30].Text, "Min Volts: (5% Below Rating) 480 X 0.95 =");
     EXPECT_EQ(R[Edit32].Text, "456");
     EXPECT_EQ(R[Label32].Text, "Max Volts: (10% Above Rating) 480 X 1.10 =");
@@ -91,37 +91,37 @@ TEST_F(ReportStatementsTest, TheMotorSectionNeedsAnElectricDriverWithReadings) {
     for (int row = 1; row <= 3; ++row)
         for (int column : {1, 2, 3, 5, 6, 7})
             project.PumpReadings[1][row][column].clear();
-    EXPECT_FALSE(Fill().Panel(PanelId::Panel11).Visible);
+    EXPECT_FALSE(Fill().Panel(PanelId::MotorPerformanceBlock).Visible);
     project.PumpReadings[1][2][6] = QStringLiteral("<12>");
-    EXPECT_TRUE(Fill().Panel(PanelId::Panel11).Visible);
-    EXPECT_EQ(Fill().Panel(PanelId::Panel11).Height, 75);
+    EXPECT_TRUE(Fill().Panel(PanelId::MotorPerformanceBlock).Visible);
+    EXPECT_EQ(Fill().Panel(PanelId::MotorPerformanceBlock).Height, 75);
     project.MotorComment[1] = QStringLiteral("Phase B high");
-    EXPECT_EQ(Fill().Panel(PanelId::Panel11).Height, 123);
+    EXPECT_EQ(Fill().Panel(PanelId::MotorPerformanceBlock).Height, 123);
 }
 
 TEST_F(ReportStatementsTest, PumpAndDriverValuesQuoteTheRating) {
     project.PumpPurpose = QStringLiteral("1");
     const ReportLayout R = Fill();
-    EXPECT_EQ(R[Panel2].Text, "Fire Pump Test Report");
+    EXPECT_EQ(R[TitleHeading].Text, "Fire Pump Test Report");
     EXPECT_EQ(R[Edit6].Text, "118 psi");
     EXPECT_EQ(R[Edit7].Text, "100 psi @ 1000 gpm");
     EXPECT_EQ(R[Edit8].Text, "1780 RPM");
     EXPECT_EQ(R[Edit9].Text, "72 psi @ 1500 gpm");
     EXPECT_EQ(R[Edit10].Text, "standpipe system(s).");
-    EXPECT_EQ(R[Panel6].Text, "Fire Pump Test 10/14/2026");
+    EXPECT_EQ(R[PumpTestDataHeading].Text, "Fire Pump Test 10/14/2026");
     project.PumpTestDate[1].clear();
-    EXPECT_EQ(Fill()[Panel6].Text, "Fire Pump Test #1");
+    EXPECT_EQ(Fill()[PumpTestDataHeading].Text, "Fire Pump Test #1");
 }
 
 TEST_F(ReportStatementsTest, ClientAndPumpSectionsOpenOnlyTheFirstPage) {
-    EXPECT_TRUE(FilledLayout(project, 1, 1).Panel(PanelId::Panel1).Visible);
-    EXPECT_TRUE(FilledLayout(project, 1, 1).Panel(PanelId::Panel3).Visible);
-    EXPECT_FALSE(FilledLayout(project, 1, 2).Panel(PanelId::Panel1).Visible);
-    EXPECT_FALSE(FilledLayout(project, 1, 2).Panel(PanelId::Panel3).Visible);
+    EXPECT_TRUE(FilledLayout(project, 1, 1).Panel(PanelId::ClientBlock).Visible);
+    EXPECT_TRUE(FilledLayout(project, 1, 1).Panel(PanelId::PumpDataBlock).Visible);
+    EXPECT_FALSE(FilledLayout(project, 1, 2).Panel(PanelId::ClientBlock).Visible);
+    EXPECT_FALSE(FilledLayout(project, 1, 2).Panel(PanelId::PumpDataBlock).Visible);
     project.ReportPumpSection = false;
     project.ReportControllerSection = false;
-    EXPECT_FALSE(FilledLayout(project, 1, 1).Panel(PanelId::Panel1).Visible);
-    EXPECT_FALSE(FilledLayout(project, 1, 1).Panel(PanelId::Panel3).Visible);
+    EXPECT_FALSE(FilledLayout(project, 1, 1).Panel(PanelId::ClientBlock).Visible);
+    EXPECT_FALSE(FilledLayout(project, 1, 1).Panel(PanelId::PumpDataBlock).Visible);
 }
 
 TEST_F(ReportStatementsTest, FuelTankLevelBelongsToThePagesTest) {
@@ -150,24 +150,24 @@ TEST_F(ReportStatementsTest, CombinedCurveNotApplicableMovesTheLinesUp) {
     EXPECT_EQ(R[Edit31].Top, 74);
     EXPECT_EQ(R[Edit11].Top, 101);
     EXPECT_EQ(R[Label11].Top, 105);
-    EXPECT_EQ(R.Panel(PanelId::Panel28).Height, 24 + 1 + 104);
+    EXPECT_EQ(R.Panel(PanelId::DemandBlock).Height, 24 + 1 + 104);
 
     project.CombinedMeetsDemand[1] = 2;
     R = Fill();
     EXPECT_EQ(R[Label22].Text, "");
     EXPECT_EQ(R[Edit78].Top, 24);
     EXPECT_EQ(R[Edit11].Top, 77);
-    EXPECT_EQ(R.Panel(PanelId::Panel28).Height, 24 - 23 + 104);
+    EXPECT_EQ(R.Panel(PanelId::DemandBlock).Height, 24 - 23 + 104);
 
     project.CombinedCurveComment[1].clear();
     R = Fill();
     EXPECT_EQ(R[Edit11].Top, 29);
     EXPECT_EQ(R[Edit13].Top, 53);
-    EXPECT_EQ(R.Panel(PanelId::Panel28).Height, 24 - 71 + 104);
-    EXPECT_TRUE(R.Panel(PanelId::Panel28).Visible);
+    EXPECT_EQ(R.Panel(PanelId::DemandBlock).Height, 24 - 71 + 104);
+    EXPECT_TRUE(R.Panel(PanelId::DemandBlock).Visible);
 
     project.DemandShow[1] = false;
-    EXPECT_FALSE(Fill().Panel(PanelId::Panel28).Visible);
+    EXPECT_FALSE(Fill().Panel(PanelId::DemandBlock).Visible);
 
     project.CombinedMeetsDemand[1] = 0;
     EXPECT_EQ(Fill()[Label22].Text, "The fire pump combined with the water supply cannot meet "
@@ -200,14 +200,14 @@ TEST_F(ReportStatementsTest, HydrantDemandPointsStandAlone) {
     project.HydrantDemandFlow[5] = QStringLiteral("1500");
     project.HydrantDemandPurpose[5] = QStringLiteral("Fire flow");
     const ReportLayout R = Fill(2);
-    EXPECT_EQ(R[Panel2].Text, "Fire Hydrant Test Report");
+    EXPECT_EQ(R[TitleHeading].Text, "Fire Hydrant Test Report");
     EXPECT_EQ(R.DemandLineCount, 2);
     EXPECT_TRUE(
         R[Edit13].Text.startsWith("Demand Point 5 at 20 psi @ 1500 gpm is for Fire flow. "));
     EXPECT_EQ(R[Edit11].Top, 23);
     EXPECT_EQ(R[Label13].Top, 51);
-    EXPECT_EQ(R.Panel(PanelId::Panel28).Height, 72);
-    EXPECT_FALSE(R.Panel(PanelId::Panel3).Visible);
+    EXPECT_EQ(R.Panel(PanelId::DemandBlock).Height, 72);
+    EXPECT_FALSE(R.Panel(PanelId::PumpDataBlock).Visible);
 }
 
 TEST_F(ReportStatementsTest, TransferSwitchStatesShowTheirSections) {
@@ -220,15 +220,15 @@ TEST_F(ReportStatementsTest, TransferSwitchStatesShowTheirSections) {
                          Case{3, false, false}, Case{4, true, false}, Case{9, false, false}}) {
         project.TransferSwitchState[1] = c.State;
         const ReportLayout R = Fill();
-        EXPECT_EQ(R.Panel(PanelId::Panel17).Visible, c.Sentence) << c.State;
-        EXPECT_EQ(R.Panel(PanelId::Panel19).Visible, c.Results) << c.State;
+        EXPECT_EQ(R.Panel(PanelId::TransferSwitchTestBlock).Visible, c.Sentence) << c.State;
+        EXPECT_EQ(R.Panel(PanelId::TransferSwitchResultsBlock).Visible, c.Results) << c.State;
     }
     project.TransferSwitchState[1] = 4;
     EXPECT_EQ(Fill()[Label44].Text, "The transfer switch was not tested as required by NFPA 25; "
                                     "see comment section below for details.");
-    EXPECT_EQ(Fill().Panel(PanelId::Panel17).Height, 51);
+    EXPECT_EQ(Fill().Panel(PanelId::TransferSwitchTestBlock).Height, 51);
     project.TransferSwitchNote[1] = QStringLiteral("Generator out of service");
-    EXPECT_EQ(Fill().Panel(PanelId::Panel17).Height, 97);
+    EXPECT_EQ(Fill().Panel(PanelId::TransferSwitchTestBlock).Height, 97);
 }
 
 TEST_F(ReportStatementsTest, ADieselEngineHasNoMotorOrTransferSwitchSections) {
@@ -236,12 +236,12 @@ TEST_F(ReportStatementsTest, ADieselEngineHasNoMotorOrTransferSwitchSections) {
     project.TransferSwitchState[1] = 1;
     project.PumpTestKind[1] = QStringLiteral("Acceptance");
     const ReportLayout R = Fill();
-    EXPECT_FALSE(R.Panel(PanelId::Panel11).Visible);
-    EXPECT_FALSE(R.Panel(PanelId::Panel17).Visible);
-    EXPECT_FALSE(R.Panel(PanelId::Panel19).Visible);
+    EXPECT_FALSE(R.Panel(PanelId::MotorPerformanceBlock).Visible);
+    EXPECT_FALSE(R.Panel(PanelId::TransferSwitchTestBlock).Visible);
+    EXPECT_FALSE(R.Panel(PanelId::TransferSwitchResultsBlock).Visible);
     // The controller tests keep only the starts, side by side.
-    EXPECT_TRUE(R.Panel(PanelId::Panel13).Visible);
-    EXPECT_EQ(R.Panel(PanelId::Panel13).Height, 49);
+    EXPECT_TRUE(R.Panel(PanelId::ControllerTestsBlock).Visible);
+    EXPECT_EQ(R.Panel(PanelId::ControllerTestsBlock).Height, 49);
     EXPECT_FALSE(R[Label37].Visible);
     EXPECT_FALSE(R[Edit40].Visible);
     EXPECT_EQ(R[Label36].Left, 300);
@@ -252,9 +252,9 @@ TEST_F(ReportStatementsTest, ADieselEngineHasNoMotorOrTransferSwitchSections) {
 TEST_F(ReportStatementsTest, CommentsGrowTheirSections) {
     project.PumpTestKind[1] = QStringLiteral("Acceptance");
     ReportLayout R = Fill();
-    EXPECT_EQ(R.Panel(PanelId::Panel7).Height, 57);
-    EXPECT_EQ(R.Panel(PanelId::Panel13).Height, 97);
-    EXPECT_EQ(R.Panel(PanelId::Panel15).Height, 49);
+    EXPECT_EQ(R.Panel(PanelId::PumpPerformanceBlock).Height, 57);
+    EXPECT_EQ(R.Panel(PanelId::ControllerTestsBlock).Height, 97);
+    EXPECT_EQ(R.Panel(PanelId::PressureSettingsBlock).Height, 49);
     project.NfpaComment[1] = QStringLiteral("Low at 150%");
     project.ControllerTestComment[1] = QStringLiteral("Two starts");
     project.PressureSettingsComment[1] = QStringLiteral("Jockey short cycles");
@@ -263,9 +263,9 @@ TEST_F(ReportStatementsTest, CommentsGrowTheirSections) {
     project.PressureSettings[1][1][2] = QStringLiteral("105");
     project.PressureSettings[1][2][2] = QStringLiteral("125");
     R = Fill();
-    EXPECT_EQ(R.Panel(PanelId::Panel7).Height, 105);
-    EXPECT_EQ(R.Panel(PanelId::Panel13).Height, 141);
-    EXPECT_EQ(R.Panel(PanelId::Panel15).Height, 93);
+    EXPECT_EQ(R.Panel(PanelId::PumpPerformanceBlock).Height, 105);
+    EXPECT_EQ(R.Panel(PanelId::ControllerTestsBlock).Height, 141);
+    EXPECT_EQ(R.Panel(PanelId::PressureSettingsBlock).Height, 93);
     EXPECT_EQ(R[Edit41].Text, "115 psi");
     EXPECT_EQ(R[Edit42].Text, "125 psi");
     EXPECT_EQ(R[Edit43].Text, "105 psi");
@@ -275,7 +275,7 @@ TEST_F(ReportStatementsTest, CommentsGrowTheirSections) {
 TEST_F(ReportStatementsTest, NumbersOutsideTheTestsFillWithoutHarm) {
     for (int test : {-3, 0, 6, 1000}) {
         const ReportLayout R = Fill(test);
-        EXPECT_EQ(R[Panel2].Text, "Fire Pump Test Report") << test;
+        EXPECT_EQ(R[TitleHeading].Text, "Fire Pump Test Report") << test;
         EXPECT_EQ(R.CommentLineCount, 0);
     }
 }
