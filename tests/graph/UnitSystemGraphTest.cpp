@@ -122,7 +122,7 @@ TEST_P(MetricGraph, LabelsStandApartAndTheCurvesReachTheUpperHalf) {
     painter.setFont(ArialFont(layout.FontHeight));
     int widest = 0;
     for (int i = 0; i < layout.Axes.PressureTicks.Count; ++i)
-        if (PressureTickShown(layout.Axes.PressureScaleIndex, layout.Axes.PressureTicks.Value(i)))
+        if (PressureTickShown(layout.Axes.PressureScaleChoice, layout.Axes.PressureTicks.Value(i)))
             widest = std::max(widest, TextWidth(painter, TickLabel(layout.Axes.PressureTicks, i)));
     EXPECT_EQ(layout.Plot.Left, 2 * h + widest);
 
