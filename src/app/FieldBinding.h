@@ -74,9 +74,8 @@ auto DemandElementOf(PerTest<T> ProjectData::*pumpSet, PerTest<T> ProjectData::*
 }
 
 // A row of the table; exactly one accessor member is set.
-template <class T>
-FieldBinding MakeBinding(std::function<T&(ProjectData&, int)> FieldBinding::*accessor,
-                         QString control, std::function<T&(ProjectData&, int)> field,
+template <class Accessor>
+FieldBinding MakeBinding(Accessor FieldBinding::*accessor, QString control, Accessor field,
                          FieldScope scope, AfterEdit then) {
     FieldBinding b;
     b.Control = std::move(control);
@@ -121,30 +120,19 @@ ValueMapping<int> ItemsOf(PerTest<T> ProjectData::*member, std::function<int(T)>
 inline FieldBinding MappedIndexField(QString control, ValueMapping<int> mapping,
                                      FieldScope scope = FieldScope::Project,
                                      AfterEdit then = AfterEdit::Nothing) {
-    FieldBinding b;
-    b.Control = std::move(control);
-    b.Scope = scope;
-    b.Then = then;
-    b.MappedIndex = std::move(mapping);
-    return b;
+    return MakeBinding(&FieldBinding::MappedIndex, std::move(control), std::move(mapping), scope,
+                       then);
 }
 inline FieldBinding MappedCheckField(QString control, ValueMapping<bool> mapping,
                                      FieldScope scope = FieldScope::Project,
                                      AfterEdit then = AfterEdit::Nothing) {
-    FieldBinding b;
-    b.Control = std::move(control);
-    b.Scope = scope;
-    b.Then = then;
-    b.MappedCheck = std::move(mapping);
-    return b;
+    return MakeBinding(&FieldBinding::MappedCheck, std::move(control), std::move(mapping), scope,
+                       then);
 }
 inline FieldBinding CellField(QString grid,
                               std::function<QString&(ProjectData&, int, int, int)> cell) {
-    FieldBinding b;
-    b.Control = std::move(grid);
-    b.Scope = FieldScope::PumpTest;
-    b.Cell = std::move(cell);
-    return b;
+    return MakeBinding(&FieldBinding::Cell, std::move(grid), std::move(cell), FieldScope::PumpTest,
+                       AfterEdit::Nothing);
 }
 // A date field and the "..." button that picks its date; a new date renames the test's tabs.
 inline FieldBinding DateField(QString control, QString button,

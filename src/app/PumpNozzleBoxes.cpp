@@ -57,7 +57,7 @@ QList<std::pair<int, int>> FillDownNozzles(PitotTable& nozzles) {
 
 } // namespace
 
-PumpNozzleBoxes::PumpNozzleBoxes(ProjectData& project, QObject* parent)
+PumpNozzleBoxes::PumpNozzleBoxes(const ProjectData& project, QObject* parent)
     : QObject(parent), project_(project) {}
 
 QWidget* PumpNozzleBoxes::BuildRow(int row) {
@@ -116,7 +116,8 @@ void PumpNozzleBoxes::EndEntry() {
 }
 
 void PumpNozzleBoxes::Change(Box box, const QString& text) {
-    PitotTable& nozzles = project_.PitotGrid[test_];
+    const PitotTable& stored = project_.PitotGrid[test_];
+    PitotTable nozzles = stored;
     if (entry_ != box) {
         entry_ = box;
         followers_.clear();
@@ -132,6 +133,13 @@ void PumpNozzleBoxes::Change(Box box, const QString& text) {
     for (const auto& [row, outlet] : FillDownNozzles(nozzles)) {
         if (row == box.Row && nozzles[row][outlet] == text) {
             followers_.append({row, outlet});
+        }
+    }
+    for (const int row : {kNozzleDiameterRow, kNozzleCoefficientRow}) {
+        for (int outlet = 1; outlet <= kOutlets; ++outlet) {
+            if (nozzles[row][outlet] != stored[row][outlet]) {
+                emit NozzleChanged(row, outlet, nozzles[row][outlet]);
+            }
         }
     }
     emit Entered();

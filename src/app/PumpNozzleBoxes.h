@@ -20,7 +20,7 @@ namespace quenra {
 class PumpNozzleBoxes : public QObject {
     Q_OBJECT
 public:
-    PumpNozzleBoxes(ProjectData& project, QObject* parent);
+    PumpNozzleBoxes(const ProjectData& project, QObject* parent);
 
     // The six boxes of a row of the pitot table: its diameter or its coefficient row.
     QWidget* BuildRow(int row);
@@ -33,7 +33,10 @@ public:
     void EndEntry();
 
 signals:
-    // A nozzle value was entered: the page shows the flows it gives.
+    // A nozzle of the pitot table takes a new value: the page has it stored. Row 1 holds the
+    // diameters, row 2 the coefficients.
+    void NozzleChanged(int row, int outlet, const QString& text);
+    // A nozzle value was entered and stored: the page shows the flows it gives.
     void Entered();
 
 private:
@@ -46,7 +49,7 @@ private:
 
     void Change(Box box, const QString& text);
 
-    ProjectData& project_;
+    const ProjectData& project_;
     int test_ = 1;
     int unitSystem_ = 0;
     std::optional<Box> entry_;

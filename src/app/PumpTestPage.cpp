@@ -133,6 +133,10 @@ void PumpTestPage::ConnectEntries() {
     connect(usePitot_, &QCheckBox::toggled, this, &PumpTestPage::UsePitotReadingsClick);
     connect(subPageTabs_, &QTabBar::currentChanged, this, &PumpTestPage::SubPageChange);
     ConnectGrids();
+    connect(nozzles_, &PumpNozzleBoxes::NozzleChanged, this,
+            [this](int row, int outlet, const QString& text) {
+                emit CellEntered(pitotGrid_->objectName(), test_, outlet, row, text);
+            });
     connect(nozzles_, &PumpNozzleBoxes::Entered, this, &DataPage::RefreshRequested);
 }
 
@@ -191,13 +195,13 @@ QList<FieldBinding> PumpTestPage::Bindings() const {
             FieldScope::PumpTest));
     }
     rows.append(VerdictBindings());
-    // The grids: the readings as typed, brackets and all; row r of the pitot grid is the
-    // reading of flowing point r + 1.
+    // The grids: the readings as typed, brackets and all, and the pitot table by its rows in the
+    // record: the nozzles over the grid, then the readings.
     rows.append(CellField(QStringLiteral("PT"), [](P& p, int t, int column, int row) -> QString& {
         return p.PumpReadings[t][row][column];
     }));
     rows.append(CellField(QStringLiteral("Pt2"), [](P& p, int t, int column, int row) -> QString& {
-        return p.PitotGrid[t][kFirstPitotRow + row][column];
+        return p.PitotGrid[t][row][column];
     }));
     rows.append(CellField(QStringLiteral("CT"), [](P& p, int t, int column, int row) -> QString& {
         return p.ControllerGrid[t][row][column];

@@ -253,7 +253,7 @@ void PumpTestPage::PitotKeyUp() {
 void PumpTestPage::StorePitotReading(int column, int row) {
     // Row r of the grid is the pitot reading of flowing point r + 1.
     if (column >= 1 && column <= kOutlets && row >= 0 && row < kFlowingPoints) {
-        emit CellEntered(pitotGrid_->objectName(), test_, column, row,
+        emit CellEntered(pitotGrid_->objectName(), test_, column, kFirstPitotRow + row,
                          pitotGrid_->Cell(column, row));
     }
     UpdateReadings();
