@@ -45,8 +45,8 @@ struct FieldBinding {
     std::function<Colour&(ProjectData&, int test)> Swatch;
     ValueMapping<int> MappedIndex;
     ValueMapping<bool> MappedCheck;
-    // A cell of a grid, by column and row of the grid. The page shows its grids itself, from
-    // what the refresh computed, and names the test each cell it stores belongs to.
+    // A cell of a grid by its column and row, or a page of a text box: the page shows it
+    // itself and names the element of the field (the test, the comment page) that it stores.
     std::function<QString&(ProjectData&, int test, int column, int row)> Cell;
     // A text field that is never typed: this button beside it opens the calendar on the date
     // shown, and the day chosen is stored as the field's text.
