@@ -77,15 +77,20 @@ CommentsPage::CommentsPage(ProjectData& project, QWidget* parent)
 
 QList<FieldBinding> CommentsPage::Bindings() const {
     return {CheckField(QStringLiteral("CommentsInReport"),
-                       FieldOf(&ProjectData::ReportCommentsSection))};
+                       FieldOf(&ProjectData::ReportCommentsSection)),
+            // The text box holds page `page` of the comments of the project's kind of test.
+            CellField(QStringLiteral("Memo1"), [](ProjectData& p, int page, int, int) -> QString& {
+                return (p.IsHydrantTest ? p.HydrantComments : p.Comments)[page];
+            })};
 }
 
 int CommentsPage::SelectedPage() const {
     return std::clamp(tabs_->currentIndex() + 1, 1, kTestCount);
 }
 
-QString& CommentsPage::SelectedComment() {
-    PerTest<QString>& pages = project_.IsHydrantTest ? project_.HydrantComments : project_.Comments;
+const QString& CommentsPage::SelectedComment() const {
+    const PerTest<QString>& pages =
+        project_.IsHydrantTest ? project_.HydrantComments : project_.Comments;
     return pages[SelectedPage()];
 }
 
@@ -112,7 +117,7 @@ void CommentsPage::StoreMemo() {
         cursor.removeSelectedText();
         return;
     }
-    SelectedComment() = page;
+    emit CellEntered(memo_->objectName(), SelectedPage(), 0, 0, page);
 }
 
 } // namespace quenra

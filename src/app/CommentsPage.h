@@ -28,10 +28,10 @@ signals:
     void PageChosen();
 
 private:
-    QString& SelectedComment();
+    const QString& SelectedComment() const;
     void StoreMemo();
 
-    ProjectData& project_;
+    const ProjectData& project_;
     QTabBar* tabs_;
     QPlainTextEdit* memo_;
 };

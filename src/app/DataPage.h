@@ -45,6 +45,9 @@ signals:
     void RefreshRequested();
     // A test date changed: the window renames the test's tabs.
     void TabCaptionsChanged();
+    // The inspector entered a cell of a grid, or a page of a text box, that belongs to element
+    // `test` of its field: the entry table stores it before the signal returns.
+    void CellEntered(const QString& grid, int test, int column, int row, const QString& text);
 };
 
 } // namespace quenra

@@ -1,12 +1,15 @@
 #include "FieldBinder.h"
 
 #include "ColourSwatch.h"
+#include "DataPage.h"
+#include "DatePicker.h"
 #include "RadioGroup.h"
 #include "platform/Prompter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 
 #include <cstdio>
@@ -18,6 +21,9 @@ FieldBinder::FieldBinder(ProjectData& project, IndexOfScope indexOf, Prompter& p
     : QObject(parent), project_(project), indexOf_(std::move(indexOf)), prompter_(prompter) {}
 
 void FieldBinder::Bind(QWidget* root, const QList<FieldBinding>& bindings) {
+    if (auto* page = qobject_cast<DataPage*>(root)) {
+        connect(page, &DataPage::CellEntered, this, &FieldBinder::StoreCell, Qt::UniqueConnection);
+    }
     for (const FieldBinding& binding : bindings) {
         QWidget* control = root->findChild<QWidget*>(binding.Control);
         if (!control) {
@@ -26,6 +32,9 @@ void FieldBinder::Bind(QWidget* root, const QList<FieldBinding>& bindings) {
         }
         bound_.append({binding, control});
         Connect(bound_.last());
+        if (!binding.DateButton.isEmpty()) {
+            ConnectDateButton(root, bound_.last());
+        }
     }
 }
 
@@ -62,6 +71,19 @@ void FieldBinder::Connect(const Bound& bound) {
     }
 }
 
+void FieldBinder::ConnectDateButton(QWidget* root, const Bound& bound) {
+    auto* button = root->findChild<QPushButton*>(bound.Binding.DateButton);
+    auto* field = qobject_cast<QLineEdit*>(bound.Control);
+    if (!button || !field) {
+        std::fprintf(stderr, "quenra: no date button named %s\n",
+                     qPrintable(bound.Binding.DateButton));
+        return;
+    }
+    // The field shows the day chosen, and its change stores it like a typed text.
+    connect(button, &QPushButton::clicked, this,
+            [this, field] { field->setText(PickDateText(prompter_, field->text())); });
+}
+
 void FieldBinder::Store(const Bound& bound) {
     const FieldBinding& b = bound.Binding;
     const int index = IndexFor(b);
@@ -82,8 +104,29 @@ void FieldBinder::Store(const Bound& bound) {
         } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
             b.Index(project_, index) = combo->currentIndex();
         }
+    } else if (b.MappedIndex) {
+        if (auto* group = qobject_cast<RadioGroup*>(control)) {
+            b.MappedIndex.Store(project_, index, group->ItemIndex());
+        } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            b.MappedIndex.Store(project_, index, combo->currentIndex());
+        }
+    } else if (b.MappedCheck) {
+        if (auto* check = qobject_cast<QCheckBox*>(control)) {
+            b.MappedCheck.Store(project_, index, check->isChecked());
+        }
     }
     emit Edited(b.Then);
+}
+
+void FieldBinder::StoreCell(const QString& grid, int test, int column, int row,
+                            const QString& text) {
+    for (const Bound& bound : std::as_const(bound_)) {
+        if (bound.Binding.Cell && bound.Binding.Control == grid) {
+            bound.Binding.Cell(project_, test, column, row) = text;
+            return;
+        }
+    }
+    std::fprintf(stderr, "quenra: no grid named %s\n", qPrintable(grid));
 }
 
 void FieldBinder::PickColour(const Bound& bound) {
@@ -101,6 +144,9 @@ void FieldBinder::PickColour(const Bound& bound) {
 void FieldBinder::WriteControls() {
     for (const Bound& bound : bound_) {
         const FieldBinding& b = bound.Binding;
+        if (b.Cell) {
+            continue; // the page shows its grids itself
+        }
         const int index = IndexFor(b);
         QWidget* control = bound.Control;
         const QSignalBlocker blocker(control);
@@ -124,12 +170,14 @@ void FieldBinder::WriteControls() {
                     }
                 }
             }
-        } else if (b.Check) {
+        } else if (b.Check || b.MappedCheck) {
             if (auto* check = qobject_cast<QCheckBox*>(control)) {
-                check->setChecked(b.Check(project_, index));
+                check->setChecked(b.Check ? b.Check(project_, index)
+                                          : b.MappedCheck.Show(project_, index));
             }
-        } else if (b.Index) {
-            const int value = b.Index(project_, index);
+        } else if (b.Index || b.MappedIndex) {
+            const int value =
+                b.Index ? b.Index(project_, index) : b.MappedIndex.Show(project_, index);
             if (auto* group = qobject_cast<RadioGroup*>(control)) {
                 group->SetItemIndex(value);
             } else if (auto* combo = qobject_cast<QComboBox*>(control)) {

@@ -14,8 +14,9 @@ namespace quenra {
 class Prompter;
 
 // Runs the window's entry table: every edit of a bound control is copied into its field at
-// once (text as typed, check state, item index, or a colour picked in the colour dialog), and a
-// refresh writes every bound control back from the record without raising the entry handlers.
+// once (text as typed, check state, item index, a colour picked in the colour dialog or a date
+// picked in the calendar), and a refresh writes every bound control back from the record
+// without raising the entry handlers.
 class FieldBinder : public QObject {
     Q_OBJECT
 public:
@@ -44,7 +45,9 @@ private:
         QWidget* Control;
     };
     void Connect(const Bound& bound);
+    void ConnectDateButton(QWidget* root, const Bound& bound);
     void Store(const Bound& bound);
+    void StoreCell(const QString& grid, int test, int column, int row, const QString& text);
     void PickColour(const Bound& bound);
     int IndexFor(const FieldBinding& binding) const;
 

@@ -22,9 +22,19 @@ enum class AfterEdit {
     TabCaptions, // a test date: the tabs are renamed
 };
 
+// A field that the record keeps in another form than its control shows (a verdict code shown as
+// a list item, two flags shown as one choice): the pair reads the control's value from the
+// record and stores the control's value into it.
+template <class V> struct ValueMapping {
+    std::function<V(const ProjectData&, int test)> Show;
+    std::function<void(ProjectData&, int test, V)> Store;
+    explicit operator bool() const { return Show && Store; }
+};
+
 // One row of the window's entry table: a control, by object name, and the record field it
-// edits. Exactly one of the four accessors is set; it decides the kind of entry:
-// the text typed, the check state, the selected item index or a colour swatch.
+// edits. Exactly one of the seven accessors is set; it decides the kind of entry:
+// the text typed, the check state, the selected item index, a colour swatch, an item index
+// or a check state through a mapping, or the cells of a grid.
 struct FieldBinding {
     QString Control;
     FieldScope Scope = FieldScope::Project;
@@ -33,6 +43,14 @@ struct FieldBinding {
     std::function<bool&(ProjectData&, int test)> Check;
     std::function<int&(ProjectData&, int test)> Index;
     std::function<Colour&(ProjectData&, int test)> Swatch;
+    ValueMapping<int> MappedIndex;
+    ValueMapping<bool> MappedCheck;
+    // A cell of a grid by its column and row, or a page of a text box: the page shows it
+    // itself and names the element of the field (the test, the comment page) that it stores.
+    std::function<QString&(ProjectData&, int test, int column, int row)> Cell;
+    // A text field that is never typed: this button beside it opens the calendar on the date
+    // shown, and the day chosen is stored as the field's text.
+    QString DateButton;
 };
 
 // Shorthands for the rows of the tables. The field is named by a pointer to a member of the
@@ -56,9 +74,8 @@ auto DemandElementOf(PerTest<T> ProjectData::*pumpSet, PerTest<T> ProjectData::*
 }
 
 // A row of the table; exactly one accessor member is set.
-template <class T>
-FieldBinding MakeBinding(std::function<T&(ProjectData&, int)> FieldBinding::*accessor,
-                         QString control, std::function<T&(ProjectData&, int)> field,
+template <class Accessor>
+FieldBinding MakeBinding(Accessor FieldBinding::*accessor, QString control, Accessor field,
                          FieldScope scope, AfterEdit then) {
     FieldBinding b;
     b.Control = std::move(control);
@@ -87,6 +104,43 @@ inline FieldBinding SwatchField(QString control, std::function<Colour&(ProjectDa
                                 FieldScope scope = FieldScope::Project) {
     return MakeBinding(&FieldBinding::Swatch, std::move(control), std::move(field), scope,
                        AfterEdit::Nothing);
+}
+
+// A list whose items stand for stored values: `toItem` gives the item of a stored value,
+// `fromItem` the value an item stores.
+template <class T>
+ValueMapping<int> ItemsOf(PerTest<T> ProjectData::*member, std::function<int(T)> toItem,
+                          std::function<T(int)> fromItem) {
+    return {[member, toItem](const ProjectData& p, int test) { return toItem((p.*member)[test]); },
+            [member, fromItem](ProjectData& p, int test, int item) {
+                (p.*member)[test] = fromItem(item);
+            }};
+}
+
+inline FieldBinding MappedIndexField(QString control, ValueMapping<int> mapping,
+                                     FieldScope scope = FieldScope::Project,
+                                     AfterEdit then = AfterEdit::Nothing) {
+    return MakeBinding(&FieldBinding::MappedIndex, std::move(control), std::move(mapping), scope,
+                       then);
+}
+inline FieldBinding MappedCheckField(QString control, ValueMapping<bool> mapping,
+                                     FieldScope scope = FieldScope::Project,
+                                     AfterEdit then = AfterEdit::Nothing) {
+    return MakeBinding(&FieldBinding::MappedCheck, std::move(control), std::move(mapping), scope,
+                       then);
+}
+inline FieldBinding CellField(QString grid,
+                              std::function<QString&(ProjectData&, int, int, int)> cell) {
+    return MakeBinding(&FieldBinding::Cell, std::move(grid), std::move(cell), FieldScope::PumpTest,
+                       AfterEdit::Nothing);
+}
+// A date field and the "..." button that picks its date; a new date renames the test's tabs.
+inline FieldBinding DateField(QString control, QString button,
+                              std::function<QString&(ProjectData&, int)> field,
+                              FieldScope scope = FieldScope::Project) {
+    FieldBinding b = TextField(std::move(control), std::move(field), scope, AfterEdit::TabCaptions);
+    b.DateButton = std::move(button);
+    return b;
 }
 
 } // namespace quenra

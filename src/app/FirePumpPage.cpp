@@ -300,8 +300,7 @@ void AddRows(QGridLayout* grid, int column, std::span<const Row> rows, QWidget* 
 
 } // namespace
 
-FirePumpPage::FirePumpPage(ProjectData& project, QWidget* parent)
-    : DataPage(parent), project_(project) {
+FirePumpPage::FirePumpPage(ProjectData& /*project*/, QWidget* parent) : DataPage(parent) {
     setObjectName(QStringLiteral("SupplyPanel"));
 
     // The window scrolls the page when it is taller than the room it gets.
@@ -323,7 +322,6 @@ FirePumpPage::FirePumpPage(ProjectData& project, QWidget* parent)
     // the index of one of these.
     purpose_->addItems(PumpPurposeItems());
     purpose_->view()->setMinimumWidth(purpose_->view()->sizeHintForColumn(0) + 24);
-    referencePump_ = findChild<QComboBox*>(QStringLiteral("RefPump1"));
     autoOperation_ = findChild<QComboBox*>(QStringLiteral("AuOp1"));
     electricInputs_ = Named(kElectricInputs);
     electricAlarms_ = Named(kElectricAlarms);
@@ -333,8 +331,6 @@ FirePumpPage::FirePumpPage(ProjectData& project, QWidget* parent)
 
     // The entry table stores the operation; the minutes follow it while it is typed.
     connect(autoOperation_, &QComboBox::currentTextChanged, this, &FirePumpPage::ApplyAutoStopRule);
-    connect(referencePump_, &QComboBox::currentIndexChanged, this,
-            &FirePumpPage::ChooseReferencePump);
 }
 
 QGroupBox* FirePumpPage::BuildRatingGroup() {
@@ -562,17 +558,20 @@ QList<FieldBinding> FirePumpPage::Bindings() const {
         rows.append(SwatchField(QStringLiteral("Shape%1").arg(combined),
                                 ElementOf(&ProjectData::PumpTestCombinedColor, test)));
     }
+    // The reference pump list shows the test number less one; no choice leaves it as it is.
+    rows.append(MappedIndexField(QStringLiteral("RefPump1"),
+                                 {[](const ProjectData& p, int) { return p.ReferencePumpTest - 1; },
+                                  [](ProjectData& p, int, int item) {
+                                      if (item >= 0) {
+                                          p.ReferencePumpTest = item + 1;
+                                      }
+                                  }}));
     return rows;
 }
 
 void FirePumpPage::ApplyRules(const RefreshContext& context) {
     const ProjectData& project = context.Project;
     ShowPurpose(project.PumpPurpose);
-    {
-        const QSignalBlocker blocker(referencePump_);
-        const int index = project.ReferencePumpTest - 1;
-        referencePump_->setCurrentIndex(index >= 0 && index < referencePump_->count() ? index : -1);
-    }
 
     const bool electric = IsElectricDriver(project);
     const bool diesel = IsDieselDriver(project);
@@ -608,12 +607,6 @@ void FirePumpPage::ApplyAutoStopRule(const QString& operation) {
     const bool stops = operation.toLower().contains(QLatin1String(kStopWord));
     for (QWidget* widget : std::as_const(autoStopInputs_)) {
         widget->setEnabled(stops);
-    }
-}
-
-void FirePumpPage::ChooseReferencePump(int index) {
-    if (index >= 0) {
-        project_.ReferencePumpTest = index + 1;
     }
 }
 

@@ -18,8 +18,8 @@ namespace quenra {
 class FirePumpPage : public DataPage {
     Q_OBJECT
 public:
-    // The page keeps the record only to store the reference pump test, whose list shows the
-    // test number less one and so cannot be an entry of the table.
+    // Every entry of the page goes through the entry table: the page keeps no record of its
+    // own; the window builds it with the record like the other pages.
     explicit FirePumpPage(ProjectData& project, QWidget* parent = nullptr);
 
     QList<FieldBinding> Bindings() const override;
@@ -36,11 +36,8 @@ private:
     QList<QWidget*> Named(std::initializer_list<const char*> names) const;
     void ShowPurpose(const QString& purpose);
     void ApplyAutoStopRule(const QString& operation);
-    void ChooseReferencePump(int index);
 
-    ProjectData& project_;
     QComboBox* purpose_ = nullptr;
-    QComboBox* referencePump_ = nullptr;
     QComboBox* autoOperation_ = nullptr;
     QList<QWidget*> electricInputs_;
     QList<QWidget*> electricAlarms_;

@@ -20,13 +20,16 @@ class QTabBar;
 namespace quenra {
 
 class Prompter;
+class PumpNozzleBoxes;
 class StringGrid;
 
 // The page of the pump test shown ("PumpPanel"), shared by the five pump test tabs: the readings
 // table with its computed columns and out-of-range marks, the controller test and pitot reading
 // sub-pages, the transfer switch, the inspector's verdicts and the driver's data. It edits the
-// pump test that the last refresh showed: its grids, nozzle boxes and verdict lists store into
-// that test themselves, its other controls go through the entry table.
+// pump test that the last refresh showed: its grids and nozzle boxes store into that test
+// themselves, its other controls go through the entry table. The page is built and shown by
+// parts: the readings (PumpTestReadings.cpp), the sub-pages (PumpTestSubPages.cpp), the verdicts
+// (PumpTestVerdicts.cpp) and the driver's panels (PumpTestDriver.cpp).
 class PumpTestPage : public DataPage {
     Q_OBJECT
 public:
@@ -47,12 +50,8 @@ public:
     StringGrid* PitotGrid() const { return pitotGrid_; }
 
 private:
-    // A nozzle box: row 1 (diameter) or 2 (coefficient) of outlet 1..6.
-    struct NozzleBox {
-        int Row = 0;
-        int Outlet = 0;
-        bool operator==(const NozzleBox&) const = default;
-    };
+    // The verdict lists, which the record keeps as codes rather than as list items.
+    static QList<FieldBinding> VerdictBindings();
 
     QBoxLayout* BuildTestHeader(QWidget* parent);
     QFrame* BuildReadings();
@@ -62,15 +61,14 @@ private:
     QWidget* BuildSubPages();
     QWidget* BuildControllerTest();
     QWidget* BuildPitotReadings();
-    QWidget* BuildNozzleRow(int row);
     QWidget* BuildVerdictColumn();
     QGroupBox* BuildPerformance();
     QGroupBox* BuildAcceptanceStarts();
     QGroupBox* BuildTransferSwitch();
     void ConnectEntries();
+    void ConnectGrids();
 
     // Entry handlers.
-    void PickTestDate();
     void UsePitotReadingsClick(bool checked);
     void SubPageChange(int index);
     void ReadingKeyUp();
@@ -81,17 +79,14 @@ private:
     void StorePitotReading(int column, int row);
     void ControllerMouseDown(int column, int row);
     void StoreControllerGrid();
-    void NozzleBoxChange(NozzleBox box, const QString& text);
 
     // What the refresh shows.
     void LeaveTest();
     void ShowSubPage(bool usesPitotReadings);
     void ShowSuctionTypes(const UnitWords& units, int stored);
-    void ShowNozzleLists(int unitSystem);
     void ShowReadings(const PumpTestTableView& view);
     void ShowRowLabels(bool transferSwitchRow);
     void ShowGrids(const ProjectData& project, int test);
-    void ShowNozzles(const ProjectData& project, int test);
     void ShowTransferSwitch(const ProjectData& project, int test);
     void ShowVerdicts(const ProjectData& project, int test);
     void ShowDriverPanels(const ProjectData& project, int test);
@@ -101,12 +96,7 @@ private:
     ProjectData& project_;
     Prompter& prompter_;
     int test_ = 1;
-    int nozzleUnitSystem_ = 0;
-
-    // While the inspector enters a nozzle value, the boxes below that the fill-down gave the
-    // value follow the entry to its end: typing "1.5" leaves 1.5 in them, not its first "1".
-    std::optional<NozzleBox> nozzleEntry_;
-    QList<NozzleBox> nozzleFollowers_;
+    PumpNozzleBoxes* nozzles_;
 
     QLineEdit* date_ = nullptr;
     QCheckBox* usePitot_ = nullptr;
@@ -117,9 +107,7 @@ private:
     QStackedWidget* subPages_ = nullptr;
     StringGrid* controllerGrid_ = nullptr;
     StringGrid* pitotGrid_ = nullptr;
-    std::array<QComboBox*, 7> diameters_{};    // outlets 1..6
-    std::array<QComboBox*, 7> coefficients_{}; // outlets 1..6
-    std::array<QLineEdit*, 7> flows_{};        // flowing points 1..6
+    std::array<QLineEdit*, 7> flows_{}; // flowing points 1..6
 
     QGroupBox* transferSwitch_ = nullptr;
     QLabel* transferCaption_ = nullptr;
@@ -130,8 +118,6 @@ private:
 
     QWidget* verdictColumn_ = nullptr;
     QLabel* meetsCaption_ = nullptr;
-    QComboBox* meetsNfpa_ = nullptr;
-    QComboBox* combinedMeets_ = nullptr;
     QGroupBox* acceptanceStarts_ = nullptr;
     QList<QWidget*> electricStartChecks_;
 
@@ -139,7 +125,6 @@ private:
     QLabel* maximumAmps_ = nullptr;
     QLabel* voltageRange_ = nullptr;
     QLabel* motorMeetsCaption_ = nullptr;
-    QComboBox* motorMeets_ = nullptr;
     QGroupBox* dieselEngine_ = nullptr;
     QLineEdit* fuelOther_ = nullptr;
 };

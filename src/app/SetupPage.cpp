@@ -85,12 +85,12 @@ constexpr TextOption kFlowLimits[] = {
     {"MaxFlow", "Max Flow", &P::MaxFlowText},
 };
 
-// The title either follows the file name or is typed; the check box is handled by the page.
+// The title either follows the file name or is typed.
 constexpr const char* kUseFileName = "UseFileName";
 constexpr const char* kUseFileNameCaption = "Use File Name";
 constexpr TextOption kTitle = {"GraphTitle", "Title", &P::GraphTitleText};
 
-// One choice sets two flags of the record, so the page handles it.
+// One choice sets two flags of the record.
 constexpr const char* kReadings = "PmRdGr";
 constexpr const char* kReadingItems[] = {"Display All Readings", "Don't Display Volts/Amps",
                                          "Don't Display Readings"};
@@ -247,7 +247,6 @@ SetupPage::SetupPage(ProjectData& project, QWidget* parent) : DataPage(parent), 
 
     connect(options_, &RadioGroup::ItemClicked, this, &SetupPage::RadioGroup2Click);
     connect(useFileName_, &QCheckBox::toggled, this, &SetupPage::UseFileNameClick);
-    connect(readings_, &RadioGroup::ItemClicked, this, &SetupPage::PmRdGrChange);
     RadioGroup2Click(options_->ItemIndex());
 }
 
@@ -258,12 +257,13 @@ QWidget* SetupPage::BuildGraphOptions() {
     graphOptions_->setObjectName(QStringLiteral("GraphOptions"));
     graphOptions_->setFrameShape(QFrame::StyledPanel);
 
-    readings_ = new RadioGroup(Name(kReadings), QString(), Items(kReadingItems), graphOptions_);
+    auto* readings =
+        new RadioGroup(Name(kReadings), QString(), Items(kReadingItems), graphOptions_);
     auto* basic = new QGridLayout;
     basic->addWidget(BuildPressureScale(), 0, 0);
     basic->addWidget(BuildFlowScale(), 1, 0);
     basic->addWidget(BuildTitle(), 0, 1);
-    basic->addWidget(readings_, 1, 1);
+    basic->addWidget(readings, 1, 1);
 
     auto* output = new QVBoxLayout;
     output->addWidget(AdvancedOnly(BuildMargins()));
@@ -398,21 +398,32 @@ QList<FieldBinding> SetupPage::Bindings() const {
     std::ranges::for_each(kLineAndFont, choice);
     choice(kFlowScaleType);
     std::ranges::for_each(kGraphColours, colour);
+
+    // Checking the box titles the graph after the project file at once.
+    rows.append(MappedCheckField(
+        Name(kUseFileName), {[](const P& p, int) { return p.TitleFromFileName; },
+                             [](P& p, int, bool checked) {
+                                 p.TitleFromFileName = checked;
+                                 if (checked) {
+                                     p.GraphTitleText = GraphTitleFromFileName(p.ProjectFileName);
+                                 }
+                             }}));
+    // One choice of three sets the two flags the record keeps.
+    rows.append(
+        MappedIndexField(Name(kReadings), {[](const P& p, int) {
+                                               return p.HideAllReadings ? kHideAllReadingsItem
+                                                      : p.HideVoltsAmps ? kHideVoltsAmpsItem
+                                                                        : kShowAllReadingsItem;
+                                           },
+                                           [](P& p, int, int item) {
+                                               p.HideAllReadings = item == kHideAllReadingsItem;
+                                               p.HideVoltsAmps = item >= kHideVoltsAmpsItem;
+                                           }}));
     return rows;
 }
 
 void SetupPage::ApplyRules(const RefreshContext& context) {
-    const ProjectData& project = context.Project;
-    {
-        const QSignalBlocker blocker(useFileName_);
-        useFileName_->setChecked(project.TitleFromFileName);
-    }
-    title_->setEnabled(!project.TitleFromFileName);
-
-    const QSignalBlocker blocker(readings_);
-    readings_->SetItemIndex(project.HideAllReadings ? kHideAllReadingsItem
-                            : project.HideVoltsAmps ? kHideVoltsAmpsItem
-                                                    : kShowAllReadingsItem);
+    title_->setEnabled(!context.Project.TitleFromFileName);
 }
 
 void SetupPage::RadioGroup2Click(int item) {
@@ -423,18 +434,12 @@ void SetupPage::RadioGroup2Click(int item) {
 }
 
 void SetupPage::UseFileNameClick(bool checked) {
-    project_.TitleFromFileName = checked;
+    // The entry table stores the switch and the title; the title box shows it at once.
     title_->setEnabled(!checked);
     if (checked) {
-        project_.GraphTitleText = GraphTitleFromFileName(project_.ProjectFileName);
         const QSignalBlocker blocker(title_);
-        title_->setText(project_.GraphTitleText);
+        title_->setText(GraphTitleFromFileName(project_.ProjectFileName));
     }
-}
-
-void SetupPage::PmRdGrChange(int item) {
-    project_.HideAllReadings = item == kHideAllReadingsItem;
-    project_.HideVoltsAmps = item >= kHideVoltsAmpsItem;
 }
 
 bool SetupPage::eventFilter(QObject* watched, QEvent* event) {

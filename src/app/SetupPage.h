@@ -21,8 +21,7 @@ class RadioGroup;
 class SetupPage : public DataPage {
     Q_OBJECT
 public:
-    // The page keeps the record for its two entries that are not plain fields: the readings
-    // choice, which sets two flags, and the title that follows the file name.
+    // The page reads the record's file name to show the title that follows it.
     explicit SetupPage(ProjectData& project, QWidget* parent = nullptr);
 
     QList<FieldBinding> Bindings() const override;
@@ -49,7 +48,6 @@ private:
 
     void RadioGroup2Click(int item);
     void UseFileNameClick(bool checked);
-    void PmRdGrChange(int item);
 
     ProjectData& project_;
     RadioGroup* options_ = nullptr;
@@ -57,7 +55,6 @@ private:
     QList<QWidget*> advancedGroups_;
     QCheckBox* useFileName_ = nullptr;
     QLineEdit* title_ = nullptr;
-    RadioGroup* readings_ = nullptr;
 };
 
 } // namespace quenra

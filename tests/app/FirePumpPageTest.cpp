@@ -5,6 +5,7 @@
 #include "hydraulics/QStringPrinter.h"
 #include "hydraulics/UnitSystem.h"
 #include "model/ResetToDefaults.h"
+#include "support/PageHarness.h"
 #include "support/RandomProject.h"
 #include "support/ScriptedPrompter.h"
 
@@ -30,32 +31,16 @@ enum class Driver { Any, Electric, Diesel };
 
 // The page alone, wired the way the window wires it: every edit goes through the entry table,
 // and an edit that asks for a refresh gets one.
-class FirePumpPageTest : public ::testing::Test {
+class FirePumpPageTest : public ::testing::Test, public test::PageHarness<FirePumpPage> {
 protected:
     FirePumpPageTest() {
-        ResetToDefaults(project_);
-        binder_.Bind(&page_, page_.Bindings());
-        QObject::connect(&binder_, &FieldBinder::Edited, &page_, [this](AfterEdit then) {
-            if (then == AfterEdit::Refresh) {
-                Refresh();
-            }
-        });
-        Refresh();
-        page_.resize(680, 640);
-        page_.show();
+        ResetToDefaults(project);
+        Start([this] { Refresh(); }, {680, 640});
     }
 
     void Refresh() {
-        binder_.WriteControls();
-        page_.ApplyRules(RefreshContext{project_, units_});
-    }
-
-    template <class T = QWidget> T* Find(const QString& name) {
-        T* control = page_.findChild<T*>(name);
-        if (!control) {
-            throw std::logic_error("no control named " + name.toStdString());
-        }
-        return control;
+        binder.WriteControls();
+        panel.ApplyRules(RefreshContext{project, units_});
     }
 
     // Clicks a check box on its box, as the inspector does; the switches the page keeps hidden
@@ -82,9 +67,9 @@ protected:
     template <class Entry, std::size_t N, class Enter>
     void ForEachDriver(const Entry (&entries)[N], Enter enter) {
         for (const Driver driver : {Driver::Electric, Driver::Diesel}) {
-            project_.DriverKind = driver == Driver::Diesel ? 1 : 0;
-            project_.AutoOperation = QStringLiteral("Stop");
-            project_.AutoTestArranged = true;
+            project.DriverKind = driver == Driver::Diesel ? 1 : 0;
+            project.AutoOperation = QStringLiteral("Stop");
+            project.AutoTestArranged = true;
             Refresh();
             for (const Entry& entry : entries) {
                 if (entry.Only == Driver::Any ? driver == Driver::Electric : entry.Only == driver) {
@@ -94,21 +79,17 @@ protected:
         }
     }
 
-    ProjectData project_;
     UnitWords units_ = UnitWordsFor(0);
-    test::ScriptedPrompter prompter_;
-    FirePumpPage page_{project_};
-    FieldBinder binder_{project_, [](FieldScope) { return 1; }, prompter_};
 };
 
 TEST_F(FirePumpPageTest, EveryEntryNamesOneControlOfThePage) {
-    EXPECT_EQ(page_.objectName(), "SupplyPanel");
+    EXPECT_EQ(panel.objectName(), "SupplyPanel");
     QSet<QString> seen;
     QStringList refreshing;
-    const QList<FieldBinding> bindings = page_.Bindings();
+    const QList<FieldBinding> bindings = panel.Bindings();
     for (const FieldBinding& binding : bindings) {
         const std::string name = binding.Control.toStdString();
-        EXPECT_NE(page_.findChild<QWidget*>(binding.Control), nullptr) << name;
+        EXPECT_NE(panel.findChild<QWidget*>(binding.Control), nullptr) << name;
         EXPECT_FALSE(seen.contains(binding.Control)) << name;
         seen.insert(binding.Control);
         EXPECT_EQ(binding.Scope, FieldScope::Project) << name;
@@ -117,8 +98,8 @@ TEST_F(FirePumpPageTest, EveryEntryNamesOneControlOfThePage) {
         }
     }
     // Five rows of two check boxes and two swatches; rating, driver, pump, controller, alarm
-    // and report entries.
-    EXPECT_EQ(bindings.size(), 20 + 14 + 9 + 9 + 12 + 18 + 5);
+    // and report entries; the reference pump.
+    EXPECT_EQ(bindings.size(), 20 + 14 + 9 + 9 + 12 + 18 + 5 + 1);
     // What the driver and the auto testing switch on and off follows these at once.
     refreshing.sort();
     EXPECT_EQ(refreshing, (QStringList{"AuTs1", "FPmT1", "JP1", "PmpTyp2"}));
@@ -126,7 +107,7 @@ TEST_F(FirePumpPageTest, EveryEntryNamesOneControlOfThePage) {
 
 TEST_F(FirePumpPageTest, CaptionsWithUnitsFollowTheUnitSystem) {
     EXPECT_EQ(Find<QLabel>("Label15")->text(), "Pressure at 1.5*QR (psi)");
-    ApplyUnitCaptions(&page_, UnitWordsFor(4)); // l/s - bar
+    ApplyUnitCaptions(&panel, UnitWordsFor(4)); // l/s - bar
     EXPECT_EQ(Find<QLabel>("Label18")->text(), "Rated Flow (l/s)");
     EXPECT_EQ(Find<QLabel>("Label20")->text(), "Churn Pressure (bar)");
     EXPECT_EQ(Find<QLabel>("Label123")->text(), "(bar)");
@@ -179,12 +160,12 @@ TEST_F(FirePumpPageTest, TypingStoresTheTextInItsOwnFieldOnly) {
         ASSERT_TRUE(edit->isEnabled() && edit->isVisible()) << entry.Control;
 
         // The inspector types after what is shown, which for a purpose index is the item's text.
-        ProjectData expected = project_;
+        ProjectData expected = project;
         expected.*entry.Field = edit->text() + QStringLiteral("12.5 x");
         QTest::keyClick(edit, Qt::Key_End);
         QTest::keyClicks(edit, QStringLiteral("12.5 x"));
-        EXPECT_TRUE(project_ == expected) << entry.Control;
-        project_ = expected;
+        EXPECT_TRUE(project == expected) << entry.Control;
+        project = expected;
     });
 }
 
@@ -195,10 +176,10 @@ TEST_F(FirePumpPageTest, TypingAPumpTypeSurvivesTheRefreshAfterEachKey) {
     edit->clear();
     QTest::keyClicks(edit, QStringLiteral("Split case"));
     EXPECT_EQ(edit->text(), "Split case");
-    ProjectData expected = project_;
+    ProjectData expected = project;
     expected.FirePumpType = QStringLiteral("Split case 2");
     QTest::keyClicks(edit, QStringLiteral(" 2"));
-    EXPECT_TRUE(project_ == expected);
+    EXPECT_TRUE(project == expected);
 }
 
 // Each check box with the switch it must store into and no other.
@@ -246,21 +227,21 @@ constexpr CheckEntry kCheckEntries[] = {
 
 TEST_F(FirePumpPageTest, ClickingStoresTheSwitchInItsOwnFieldOnly) {
     ForEachDriver(kCheckEntries, [this](const CheckEntry& entry) {
-        ProjectData expected = project_;
-        expected.*entry.Field = !(project_.*entry.Field);
+        ProjectData expected = project;
+        expected.*entry.Field = !(project.*entry.Field);
         Toggle(QString::fromLatin1(entry.Control));
-        EXPECT_TRUE(project_ == expected) << entry.Control;
+        EXPECT_TRUE(project == expected) << entry.Control;
     });
 }
 
 TEST_F(FirePumpPageTest, PumpTestRowsStoreTheirOwnTest) {
     for (int test = 1; test <= kTestCount; ++test) {
-        ProjectData expected = project_;
+        ProjectData expected = project;
         expected.PumpTestInGraph[test] = true;
         expected.PumpTestCombined[test] = true;
         Toggle(QStringLiteral("CheckBox%1").arg(test));
         Toggle(QStringLiteral("CheckBox%1").arg(test + kTestCount));
-        EXPECT_TRUE(project_ == expected) << test;
+        EXPECT_TRUE(project == expected) << test;
     }
 }
 
@@ -272,15 +253,15 @@ TEST_F(FirePumpPageTest, EverySwatchShowsItsOwnColour) {
         {"Shape24", &ProjectData::Nfpa25CurveColor},
     };
     for (const auto& [name, field] : curves) {
-        project_.*field = MakeColour(QByteArray(name).mid(5).toInt(), 0, 0);
+        project.*field = MakeColour(QByteArray(name).mid(5).toInt(), 0, 0);
     }
     for (int test = 1; test <= kTestCount; ++test) {
-        project_.PumpTestColor[test] = MakeColour(0, test, 0);
-        project_.PumpTestCombinedColor[test] = MakeColour(0, 0, test);
+        project.PumpTestColor[test] = MakeColour(0, test, 0);
+        project.PumpTestCombinedColor[test] = MakeColour(0, 0, test);
     }
     Refresh();
     for (const auto& [name, field] : curves) {
-        EXPECT_EQ(Find<ColourSwatch>(QString::fromLatin1(name))->Colour(), project_.*field);
+        EXPECT_EQ(Find<ColourSwatch>(QString::fromLatin1(name))->Colour(), project.*field);
     }
     for (int test = 1; test <= kTestCount; ++test) {
         EXPECT_EQ(Find<ColourSwatch>(QStringLiteral("Shape%1").arg(test))->Colour(),
@@ -292,21 +273,21 @@ TEST_F(FirePumpPageTest, EverySwatchShowsItsOwnColour) {
 
 TEST_F(FirePumpPageTest, SwatchPicksTheColourStartingFromTheStoredOne) {
     auto* swatch = Find<ColourSwatch>("Shape7");
-    const Colour stored = project_.PumpTestCombinedColor[2];
+    const Colour stored = project.PumpTestCombinedColor[2];
     const Colour chosen = MakeColour(10, 20, 30);
-    prompter_.Colours.push_back(chosen);
-    ProjectData expected = project_;
+    prompter.Colours.push_back(chosen);
+    ProjectData expected = project;
     expected.PumpTestCombinedColor[2] = chosen;
     QTest::mouseClick(swatch, Qt::LeftButton);
-    EXPECT_EQ(prompter_.ColourRequests, QList<quint32>{stored});
-    EXPECT_TRUE(project_ == expected);
+    EXPECT_EQ(prompter.ColourRequests, QList<quint32>{stored});
+    EXPECT_TRUE(project == expected);
     EXPECT_EQ(swatch->Colour(), chosen);
 
     // Cancel: neither the swatch nor the record changes.
-    prompter_.Colours.push_back(std::nullopt);
+    prompter.Colours.push_back(std::nullopt);
     QTest::mouseClick(swatch, Qt::RightButton);
-    EXPECT_EQ(prompter_.ColourRequests, (QList<quint32>{stored, chosen}));
-    EXPECT_TRUE(project_ == expected);
+    EXPECT_EQ(prompter.ColourRequests, (QList<quint32>{stored, chosen}));
+    EXPECT_TRUE(project == expected);
     EXPECT_EQ(swatch->Colour(), chosen);
 }
 
@@ -317,14 +298,14 @@ TEST_F(FirePumpPageTest, DriverKindChoosesTheAlarmsAndTheMotorPlate) {
     auto* driver = Find<QComboBox>("PmpTyp2");
 
     driver->setCurrentIndex(driver->findText(QStringLiteral("Diesel")));
-    EXPECT_EQ(project_.DriverKind, 1);
+    EXPECT_EQ(project.DriverKind, 1);
     Expect(electricAlarms, &QWidget::isVisible, false);
     Expect(dieselAlarms, &QWidget::isVisible, true);
     Expect(motorPlate, &QWidget::isEnabled, false);
     Expect({"HP1", "RPM1"}, &QWidget::isEnabled, true);
 
     driver->setCurrentIndex(driver->findText(QStringLiteral("Electric")));
-    EXPECT_EQ(project_.DriverKind, 0);
+    EXPECT_EQ(project.DriverKind, 0);
     Expect(electricAlarms, &QWidget::isVisible, true);
     Expect(dieselAlarms, &QWidget::isVisible, false);
     Expect(motorPlate, &QWidget::isEnabled, true);
@@ -336,20 +317,20 @@ TEST_F(FirePumpPageTest, MinutesForAutoStopFollowTheOperationAsItIsEdited) {
     Expect(minutes, &QWidget::isEnabled, false); // "Not Specified" in a new project
 
     operation->setCurrentIndex(operation->findText(QStringLiteral("Start & Stop")));
-    EXPECT_EQ(project_.AutoOperation, "Start & Stop");
+    EXPECT_EQ(project.AutoOperation, "Start & Stop");
     Expect(minutes, &QWidget::isEnabled, true);
     operation->setCurrentIndex(operation->findText(QStringLiteral("Start")));
-    EXPECT_EQ(project_.AutoOperation, "Start");
+    EXPECT_EQ(project.AutoOperation, "Start");
     Expect(minutes, &QWidget::isEnabled, false);
 
     // Typed text counts too, in any case.
     operation->lineEdit()->clear();
     QTest::keyClicks(operation->lineEdit(), QStringLiteral("Timer STOP"));
-    EXPECT_EQ(project_.AutoOperation, "Timer STOP");
+    EXPECT_EQ(project.AutoOperation, "Timer STOP");
     Expect(minutes, &QWidget::isEnabled, true);
 
     // And a refresh applies the rule to the stored text.
-    project_.AutoOperation = QStringLiteral("None");
+    project.AutoOperation = QStringLiteral("None");
     Refresh();
     Expect(minutes, &QWidget::isEnabled, false);
 }
@@ -358,10 +339,10 @@ TEST_F(FirePumpPageTest, WeeklyTestIsEnabledWhileAutoTestingIsArranged) {
     const auto weeklyTest = {"Label68", "Label69", "Day1", "Dur1", "AuSO1", "MSA1"};
     Expect(weeklyTest, &QWidget::isEnabled, false);
     Toggle(QStringLiteral("AuTs1"));
-    EXPECT_TRUE(project_.AutoTestArranged);
+    EXPECT_TRUE(project.AutoTestArranged);
     Expect(weeklyTest, &QWidget::isEnabled, true);
     Toggle(QStringLiteral("AuTs1"));
-    EXPECT_FALSE(project_.AutoTestArranged);
+    EXPECT_FALSE(project.AutoTestArranged);
     Expect(weeklyTest, &QWidget::isEnabled, false);
 }
 
@@ -377,30 +358,30 @@ TEST_F(FirePumpPageTest, PurposeOfOneCharacterIsAnItemIndex) {
     };
     auto* purpose = Find<QComboBox>("PmPr1");
     for (const auto& [stored, shown] : cases) {
-        project_.PumpPurpose = QString::fromLatin1(stored);
-        const ProjectData before = project_;
+        project.PumpPurpose = QString::fromLatin1(stored);
+        const ProjectData before = project;
         Refresh();
         EXPECT_EQ(purpose->currentText(), shown) << stored;
-        EXPECT_TRUE(project_ == before) << stored;
+        EXPECT_TRUE(project == before) << stored;
     }
 }
 
 TEST_F(FirePumpPageTest, ReferencePumpListShowsTheTestLessOne) {
     auto* reference = Find<QComboBox>("RefPump1");
-    project_.ReferencePumpTest = 3;
+    project.ReferencePumpTest = 3;
     Refresh();
     EXPECT_EQ(reference->currentText(), "Test 3");
 
-    ProjectData expected = project_;
+    ProjectData expected = project;
     expected.ReferencePumpTest = 5;
     reference->setCurrentIndex(4);
-    EXPECT_TRUE(project_ == expected);
+    EXPECT_TRUE(project == expected);
 
     // A number no test has selects nothing and stays as read.
-    project_.ReferencePumpTest = 0;
+    project.ReferencePumpTest = 0;
     Refresh();
     EXPECT_EQ(reference->currentIndex(), -1);
-    EXPECT_EQ(project_.ReferencePumpTest, 0);
+    EXPECT_EQ(project.ReferencePumpTest, 0);
 }
 
 TEST_F(FirePumpPageTest, KeptSwitchesAreHiddenAndTestDateStoresNothing) {
@@ -409,21 +390,21 @@ TEST_F(FirePumpPageTest, KeptSwitchesAreHiddenAndTestDateStoresNothing) {
            &QWidget::isHidden, true);
     auto* useTestDate = Find<QCheckBox>("UseTestDate");
     EXPECT_TRUE(useTestDate->isChecked());
-    const ProjectData before = project_;
+    const ProjectData before = project;
     useTestDate->click();
-    EXPECT_TRUE(project_ == before);
+    EXPECT_TRUE(project == before);
 }
 
 TEST_F(FirePumpPageTest, RefreshLeavesTheRecordAsItWas) {
     for (unsigned seed = 1; seed <= 12; ++seed) {
-        project_ = test::RandomProject(seed).Make();
+        project = test::RandomProject(seed).Make();
         if (seed % 3 == 0) {
-            project_.PumpPurpose = QString::number(seed % 7); // an item index
+            project.PumpPurpose = QString::number(seed % 7); // an item index
         }
-        const ProjectData before = project_;
+        const ProjectData before = project;
         Refresh();
         Refresh();
-        EXPECT_TRUE(project_ == before) << seed;
+        EXPECT_TRUE(project == before) << seed;
     }
 }
 

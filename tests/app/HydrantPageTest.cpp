@@ -8,6 +8,7 @@
 #include "hydraulics/NumberText.h"
 #include "hydraulics/RecordRefresh.h"
 #include "model/ResetToDefaults.h"
+#include "support/PageHarness.h"
 #include "support/RandomProject.h"
 #include "support/ScriptedPrompter.h"
 
@@ -31,28 +32,15 @@ namespace {
 
 using test::ItemsOf;
 
-class HydrantPageTest : public ::testing::Test {
+class HydrantPageTest : public ::testing::Test, public test::PageHarness<HydrantPage> {
 protected:
-    HydrantPageTest() {
+    HydrantPageTest()
+        : PageHarness([this](FieldScope scope) {
+              return scope == FieldScope::SupplyTest ? panel.SupplyTestTabs()->currentIndex() + 1
+                                                     : 1;
+          }) {
         ResetToHydrantTestDefaults(project);
-        binder.Bind(&panel, panel.Bindings());
-        QObject::connect(&binder, &FieldBinder::Edited, &binder, [this](AfterEdit then) {
-            edits.append(then);
-            if (then == AfterEdit::Refresh) {
-                Refresh();
-            }
-        });
-        panel.resize(680, 640);
-        panel.show();
-        Refresh();
-    }
-
-    template <class T = QWidget> T* Find(const char* name) {
-        T* control = panel.findChild<T*>(QString::fromLatin1(name));
-        if (!control) {
-            throw std::runtime_error(std::string("no control named ") + name);
-        }
-        return control;
+        Start([this] { Refresh(); }, {680, 640});
     }
 
     QTabBar* Tabs() { return Find<QTabBar>("TabControl2"); }
@@ -76,46 +64,6 @@ protected:
         Tabs()->setCurrentIndex(test - 1);
         Refresh();
     }
-
-    // Types as the inspector does, into the edit line of a choice list where there is one,
-    // replacing what the control held.
-    void Retype(const char* name, const QString& text) {
-        QWidget* target = Find(name);
-        if (auto* combo = qobject_cast<QComboBox*>(target)) {
-            target = combo->lineEdit();
-        }
-        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(target, text);
-    }
-
-    QString Shown(const char* name) {
-        QWidget* control = Find(name);
-        if (auto* combo = qobject_cast<QComboBox*>(control)) {
-            return combo->currentText();
-        }
-        return qobject_cast<QLineEdit*>(control)->text();
-    }
-
-    // Clicks a check box on its box, where the inspector clicks.
-    void Click(const char* name) {
-        QWidget* box = Find(name);
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-    }
-
-    bool Shows(const char* name) { return Find(name)->isVisibleTo(&panel); }
-    bool Enabled(const char* name) { return Find(name)->isEnabled(); }
-
-    ProjectData project;
-    test::ScriptedPrompter prompter;
-    HydrantPage panel;
-    FieldBinder binder{project,
-                       [this](FieldScope scope) {
-                           return scope == FieldScope::SupplyTest
-                                      ? panel.SupplyTestTabs()->currentIndex() + 1
-                                      : 1;
-                       },
-                       prompter};
-    QList<AfterEdit> edits;
 };
 
 TEST_F(HydrantPageTest, BuildsTheNamedControlsWithTheirTextsAndChoices) {
@@ -164,7 +112,7 @@ TEST_F(HydrantPageTest, SupplyTestControlsFollowTheSelectedTab) {
     Retype("StPrs", QStringLiteral("62"));
     Retype("Edit60", QStringLiteral("Elm St. #4"));
     Retype("ComboBox12", QStringLiteral("Looped"));
-    Click("DsSp");
+    ClickBox("DsSp");
     Find<QLineEdit>("TestDate")->setText(QStringLiteral("5/14/2024")); // as the date picker does
     EXPECT_EQ(project.SupplyStaticPressure[3], QStringLiteral("62"));
     EXPECT_EQ(project.StaticHydrantLocation[3], QStringLiteral("Elm St. #4"));
@@ -301,7 +249,7 @@ TEST_F(HydrantPageTest, CalculatedFlowEnablesThePitotInputs) {
     };
     ShowSupplyTest(2);
     expectPitotInputs(false);
-    Click("CalcResFlow");
+    ClickBox("CalcResFlow");
     EXPECT_TRUE(project.SupplyCalcFlow[2]);
     EXPECT_FALSE(project.SupplyCalcFlow[1]);
     expectPitotInputs(true);
@@ -324,7 +272,7 @@ TEST_F(HydrantPageTest, CalculatedFlowEnablesThePitotInputs) {
     Retype("DisCoef", QStringLiteral("0.90"));
     EXPECT_EQ(project.SupplyDischargeCoef[2], QStringLiteral("0.90"));
 
-    Click("CalcResFlow");
+    ClickBox("CalcResFlow");
     EXPECT_FALSE(project.SupplyCalcFlow[2]);
     expectPitotInputs(false);
 }

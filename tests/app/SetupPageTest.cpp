@@ -8,6 +8,7 @@
 #include "files/ProjectFileWriter.h"
 #include "hydraulics/RecordRefresh.h"
 #include "model/ResetToDefaults.h"
+#include "support/PageHarness.h"
 #include "support/ProjectDiff.h"
 #include "support/ScriptedPrompter.h"
 
@@ -42,66 +43,32 @@ int NoTestIndex(FieldScope) {
 }
 
 // One page with its own record and entry table, as the window holds them.
-class PageUnderTest {
+class PageUnderTest : public test::PageHarness<SetupPage> {
 public:
-    explicit PageUnderTest(ProjectData& project)
-        : project_(project), page_(project), binder_(project, NoTestIndex, prompter) {
-        binder_.Bind(&page_, page_.Bindings());
-        page_.resize(1000, 640);
-        page_.show();
-        Refresh();
+    explicit PageUnderTest(const ProjectData& start) : PageHarness(NoTestIndex) {
+        project = start;
+        Start([this] { Refresh(); }, {1000, 640});
     }
 
-    SetupPage& Page() { return page_; }
-    const FieldBinder& Binder() const { return binder_; }
+    SetupPage& Page() { return panel; }
+    const FieldBinder& Binder() const { return binder; }
 
     // What the window's refresh does for this page: the title from the file name, the bound
     // controls, the page's rules.
     void Refresh() {
         RefreshView view;
         view.Page = MainPage::Setup;
-        RefreshDerivedValues(project_, view);
-        binder_.WriteControls();
-        const UnitWords units = UnitWordsFor(project_.UnitSystem);
-        page_.ApplyRules({project_, units});
-    }
-
-    template <class T = QWidget> T* Find(const QString& name) {
-        T* control = page_.findChild<T*>(name);
-        if (!control) {
-            throw std::runtime_error("no control named " + name.toStdString());
-        }
-        return control;
+        RefreshDerivedValues(project, view);
+        binder.WriteControls();
+        const UnitWords units = UnitWordsFor(project.UnitSystem);
+        panel.ApplyRules({project, units});
     }
 
     QString Text(const char* name) { return Find<QLineEdit>(name)->text(); }
     int Item(const char* name) { return Find<RadioGroup>(name)->ItemIndex(); }
     bool Checked(const char* name) { return Find<QCheckBox>(name)->isChecked(); }
     Colour SwatchColour(const char* name) { return Find<ColourSwatch>(name)->Colour(); }
-    bool Enabled(const char* name) { return Find(name)->isEnabled(); }
 
-    // The words beside a field or swatch: the label whose buddy it is.
-    QLabel* CaptionOf(const char* name) {
-        const QWidget* control = Find(name);
-        for (QLabel* label : page_.findChildren<QLabel*>()) {
-            if (label->buddy() == control) {
-                return label;
-            }
-        }
-        throw std::runtime_error(std::string("no caption for ") + name);
-    }
-
-    // The inspector's ways of entering a value.
-    void Retype(const char* name, const QString& text) {
-        QLineEdit* edit = Find<QLineEdit>(name);
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
-    }
-    void ClickBox(const char* name) {
-        QWidget* box = Find(name);
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-    }
     void ChooseItem(const char* group, int item) {
         auto* button = Find<QRadioButton>(QStringLiteral("%1_%2").arg(group).arg(item));
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
@@ -110,21 +77,15 @@ public:
         prompter.Colours.push_back(answer);
         QTest::mouseClick(Find(swatch), Qt::LeftButton);
     }
-
-    test::ScriptedPrompter prompter;
-
-private:
-    ProjectData& project_;
-    SetupPage page_;
-    FieldBinder binder_;
 };
 
 class SetupPageTest : public ::testing::Test {
 protected:
-    SetupPageTest() {
-        ResetToDefaults(project);
-        project.ProjectFileName = QStringLiteral("untitled");
-        shown = std::make_unique<PageUnderTest>(project);
+    static ProjectData NewProject() {
+        ProjectData start;
+        ResetToDefaults(start);
+        start.ProjectFileName = QStringLiteral("untitled");
+        return start;
     }
 
     void ShowAdvanced() { shown->ChooseItem("RadioGroup2", 1); }
@@ -135,8 +96,8 @@ protected:
             << control << ": " << test::FirstDifference(project, expected);
     }
 
-    ProjectData project;
-    std::unique_ptr<PageUnderTest> shown;
+    std::unique_ptr<PageUnderTest> shown = std::make_unique<PageUnderTest>(NewProject());
+    ProjectData& project = shown->project;
 };
 
 TEST_F(SetupPageTest, OffersTheNamedOptionsWithTheirExactCaptionsAndChoices) {
@@ -419,7 +380,8 @@ TEST_F(SetupPageTest, OptionsSurviveSavingAndReopening) {
     PageUnderTest again(reopened);
     ASSERT_FALSE(again.Enabled("GraphTitle"));
     test::ScriptedPrompter reader;
-    ASSERT_EQ(ReadProjectBytes(reopened, SerializeProject(project), reader), ReadOutcome::Complete);
+    ASSERT_EQ(ReadProjectBytes(again.project, SerializeProject(project), reader),
+              ReadOutcome::Complete);
     again.Refresh();
 
     EXPECT_FALSE(again.Checked("DfltPrs"));
