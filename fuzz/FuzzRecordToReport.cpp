@@ -109,7 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     quenra::GraphRequest request;
     request.Now = shared.Now;
     request.Locale = QLocale::c();
-    const quenra::PreparedGraph graph = quenra::PrepareGraph(project, prompter, flags, request);
+    const quenra::CheckResult check = quenra::CheckBeforeDrawing(project, prompter, flags);
+    const quenra::PreparedGraph graph = quenra::PrepareGraph(project, check, request);
     quenra::DrawGraphPage(shared.Graph, project, graph, shared.Logo);
 
     // The first page the report would show, composed as the report run composes it.
@@ -121,8 +122,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (pages.isEmpty()) {
         return 0;
     }
-    quenra::ReportComposer composer(
-        project, quenra::PreparedGraphVerdicts(project, prompter, flags, request), shared.Logo);
+    quenra::ReportComposer composer(project, quenra::PreparedGraphVerdicts(project, check, request),
+                                    shared.Logo);
     composer.ComposeReportPage(pages.first(), quenra::ReportPageFrame{kPageScale, 0, 0},
                                shared.Page);
     return 0;

@@ -474,7 +474,7 @@ void MainWindow::AskAboutDataErrorsBeforeDrawing() {
     // here, before the page paints, it never opens a dialog in the middle of a paint.
     const int shown = CurrentPage();
     if (shown == page::Graph || shown == page::Report) {
-        PromptForDataErrors(project_, prompter_, errorPrompt_, loading_);
+        CheckBeforeDrawing(project_, prompter_, errorPrompt_, loading_);
     }
 }
 

@@ -108,10 +108,9 @@ public:
     void ErrorCheck();
 
     // Renders the graph page for a target (graph_target) as the Graph tab shows it: its paint
-    // box's size, the test type chosen, "Use Test Date Instead of Number". Nothing while a
-    // rendering is running. The PDF target writes its page image into pdfImageFolder.
-    std::optional<GraphRendering> RenderGraph(int target, QSize printerPage = QSize(),
-                                              const QString& pdfImageFolder = QString());
+    // box's size, "Use Test Date Instead of Number", after the data check and its question.
+    // Nothing while a rendering is running. Writes nothing: its caller does.
+    std::optional<GraphRendering> RenderGraph(int target, QSize printerPage = QSize());
     GraphPaintBox* GraphBox() const { return graphBox_; }
     ReportView* Report() const { return report_; }
     PdfCommands* Pdf() const { return pdf_; }
@@ -146,6 +145,7 @@ private:
     void GraphOrReportCommand();
     void ResetViewTabs();
     void PrintGraph();
+    void CaptureGraph();
     void ConnectPdfCommands();
     void PrintReport();
     void PrintTestPage(int kind);
@@ -192,6 +192,7 @@ private:
     bool openStoppedEarly_ = false;
     PromptFlags errorPrompt_;
     GraphRenderer graphRenderer_;
+    bool renderingGraph_ = false; // the check and rendering of a graph page are running
     GraphPaintBox* graphBox_ = nullptr;
     ReportView* report_ = nullptr;
     PdfCommands* pdf_ = nullptr;

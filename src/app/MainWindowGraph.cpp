@@ -7,6 +7,8 @@
 #include "ReportView.h"
 #include "WindowTexts.h"
 #include "hydraulics/RecordRefresh.h"
+#include "output/BusyScope.h"
+#include "output/GraphFiles.h"
 #include "platform/Prompter.h"
 
 #include <QAction>
@@ -26,25 +28,37 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
 
 } // namespace
 
-std::optional<GraphRendering> MainWindow::RenderGraph(int target, QSize printerPage,
-                                                      const QString& pdfImageFolder) {
+std::optional<GraphRendering> MainWindow::RenderGraph(int target, QSize printerPage) {
+    // A repaint that comes while the check's question is on the screen draws nothing.
+    if (renderingGraph_) {
+        return std::nullopt;
+    }
+    const BusyScope busy(renderingGraph_);
+    const CheckResult check = CheckBeforeDrawing(project_, prompter_, errorPrompt_, loading_);
     GraphRenderContext context;
     context.ScreenBox = graphBox_->size();
     context.PrinterPage = printerPage;
-    context.ProgramFolder = programFolder_;
-    context.PdfImageFolder = pdfImageFolder;
-    context.TestTypeText =
-        project_.IsHydrantTest ? window_texts::kHydrantTab : window_texts::kFirePumpTab;
-    context.Request.LoadingProject = loading_;
     const auto* useTestDate = findChild<QCheckBox*>(QStringLiteral("UseTestDate"));
     context.Request.UseTestDate = useTestDate == nullptr || useTestDate->isChecked();
     context.Request.AvailableFlow = ReadAvailableFlowOption();
-    return graphRenderer_.Render(target, project_, prompter_, errorPrompt_, context);
+    return graphRenderer_.Render(target, project_, check, context);
+}
+
+void MainWindow::CaptureGraph() {
+    const std::optional<GraphRendering> rendering = RenderGraph(graph_target::Capture);
+    if (!rendering) {
+        return;
+    }
+    GraphCapturePlace place;
+    place.ProgramFolder = programFolder_;
+    place.TestTypeText =
+        project_.IsHydrantTest ? window_texts::kHydrantTab : window_texts::kFirePumpTab;
+    SaveGraphCapture(*rendering, project_, place, prompter_);
 }
 
 void MainWindow::CaptureCommand() {
     if (CurrentPage() == page::Graph) {
-        RenderGraph(graph_target::Capture);
+        CaptureGraph();
         graphBox_->update();
         return;
     }
@@ -121,12 +135,11 @@ void MainWindow::ConnectPdfCommands() {
     PdfWindowHooks hooks;
     hooks.CurrentPage = [this] { return CurrentPage(); };
     hooks.WriteGraphImages = [this](const QString& folder) -> std::optional<PdfPageImages> {
-        const std::optional<GraphRendering> rendering =
-            RenderGraph(graph_target::Pdf, QSize(), folder);
-        if (!rendering || rendering->WrittenFile.isEmpty()) {
+        const std::optional<GraphRendering> rendering = RenderGraph(graph_target::Pdf);
+        if (!rendering) {
             return std::nullopt;
         }
-        return PdfPageImages{{rendering->WrittenFile}, rendering->PageImageSide};
+        return WriteGraphPdfPage(*rendering, project_, folder, prompter_);
     };
     hooks.WriteReportImages = [this](const QString& folder) {
         return report_->WritePdfImages(folder);

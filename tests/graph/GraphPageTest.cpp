@@ -8,6 +8,7 @@
 #include "graph/ColourConversion.h"
 #include "graph/LegendPainter.h"
 #include "graph/PlotGeometry.h"
+#include "hydraulics/DataErrorPrompt.h"
 #include "hydraulics/GraphPreparation.h"
 #include "hydraulics/NumberText.h"
 #include "hydraulics/SeriesNumbers.h"
@@ -70,7 +71,7 @@ DrawnPage Draw(ProjectData& project, QSize size = QSize(1000, 773)) {
     test::ScriptedPrompter prompter;
     PromptFlags flags;
     DrawnPage page;
-    page.Prepared = PrepareGraph(project, prompter, flags);
+    page.Prepared = PrepareGraph(project, CheckBeforeDrawing(project, prompter, flags));
     page.Image = QImage(size, QImage::Format_RGB32);
     page.Layout = DrawGraphPage(page.Image, project, page.Prepared, QImage());
     return page;
@@ -156,7 +157,7 @@ TEST(GraphPage, SeriesThatAreNotCurvesGetNoLines) {
     project.FlowScaleIndex = 0;
     test::ScriptedPrompter prompter;
     PromptFlags flags;
-    PreparedGraph prepared = PrepareGraph(project, prompter, flags);
+    PreparedGraph prepared = PrepareGraph(project, CheckBeforeDrawing(project, prompter, flags));
     CurveSeries& points = prepared.Curves.Curves.Series(50);
     points = CurveSeries();
     points.X = {200, 1800};
@@ -254,7 +255,8 @@ TEST(GraphPage, TheLegendWidthIsItsWidestLinePlusTwoTextHeights) {
     painter.setFont(ArialFont(20));
     test::ScriptedPrompter prompter;
     PromptFlags flags;
-    const PreparedGraph prepared = PrepareGraph(project, prompter, flags);
+    const PreparedGraph prepared =
+        PrepareGraph(project, CheckBeforeDrawing(project, prompter, flags));
     const LegendExtent extent =
         MeasureLegend(painter, image.size(), prepared.Legend, LegendStyle());
     int widest = 0;

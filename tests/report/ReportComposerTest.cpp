@@ -208,7 +208,8 @@ TEST(ReportExamples, ThePlantReportQuotesTheGraphsVerdicts) {
     ASSERT_EQ(ReadProjectFile(project, QStringLiteral(QUENRA_EXAMPLES_DIR "/Plant.qrx"), prompter),
               ReadOutcome::Complete);
     PromptFlags flags;
-    ReportComposer composer(project, PreparedGraphVerdicts(project, prompter, flags));
+    ReportComposer composer(
+        project, PreparedGraphVerdicts(project, CheckBeforeDrawing(project, prompter, flags)));
     QImage page = BlankPage();
     for (const ReportPageRequest& request : PumpReportPages({1}, true)) {
         const ReportPageFacts facts = composer.ComposeReportPage(request, kFrame, page);
@@ -231,7 +232,8 @@ TEST(ReportExamples, TheHydrantReportDrawsEverySelectedTest) {
         ReadProjectFile(project, QStringLiteral(QUENRA_EXAMPLES_DIR "/Hydrant.qrx"), prompter),
         ReadOutcome::Complete);
     PromptFlags flags;
-    ReportComposer composer(project, PreparedGraphVerdicts(project, prompter, flags));
+    ReportComposer composer(
+        project, PreparedGraphVerdicts(project, CheckBeforeDrawing(project, prompter, flags)));
     QList<int> tests;
     for (int t = kTestCount; t >= 1; --t)
         if (project.SupplyShowCurve[t])
