@@ -1,4 +1,4 @@
-// The main window's graph and output commands: the Graph tab's page, Capture and Print.
+// The main window's output commands: the Graph tab's page, Capture, Print and the PDF commands.
 #include "AvailableFlowSettings.h"
 #include "GraphPaintBox.h"
 #include "MainWindow.h"
