@@ -10,8 +10,8 @@
 namespace quenra {
 
 // The demand point results the report quotes for a requested test (0 lets the graph's rules
-// choose the evaluated tests): the verdict texts of the graph legend.
-using DemandVerdictSource = std::function<PerTest<QString>(int requestedTest)>;
+// choose the evaluated tests): the verdicts of the graph legend.
+using DemandVerdictSource = std::function<PerTest<DemandPointVerdict>(int requestedTest)>;
 
 // Verdicts from the graph preparation of the project, as its rendering would produce them: the
 // curve rebuild steered by the data check the caller ran first (CheckBeforeDrawing) and the

@@ -189,15 +189,15 @@ TEST(GraphPage, ANegativeSafetyCushionIsDrawnInRedAndAPositiveOneIsNot) {
     // At 1500 gpm the supply gives about 36 psi: a demand of 50 psi is short by 14.
     ProjectData shortSupply = OneHydrantTest(QStringLiteral("50"));
     const DrawnPage shortPage = Draw(shortSupply);
-    ASSERT_TRUE(
-        shortPage.Prepared.Legend.DemandVerdict[1].startsWith(QStringLiteral("Safety Cushion: -")));
+    ASSERT_TRUE(shortPage.Prepared.Legend.DemandVerdict[1].Text().startsWith(
+        QStringLiteral("Safety Cushion: -")));
     const QRect legend(QPoint(shortPage.Layout.Plot.Right + 1, 0),
                        QPoint(shortPage.Image.width() - 1, shortPage.Image.height() - 1));
     EXPECT_GT(CountPixels(shortPage.Image, legend, kRed), 20);
 
     ProjectData enough = OneHydrantTest(QStringLiteral("20"));
     const DrawnPage enoughPage = Draw(enough);
-    ASSERT_TRUE(enoughPage.Prepared.Legend.DemandVerdict[1].startsWith(
+    ASSERT_TRUE(enoughPage.Prepared.Legend.DemandVerdict[1].Text().startsWith(
         QStringLiteral("Safety Cushion: +")));
     EXPECT_EQ(CountPixels(enoughPage.Image, legend, kRed), 0);
 }

@@ -62,8 +62,9 @@ protected:
     QList<int> requested;
     ReportComposer composer{project, [this](int test) {
                                 requested.append(test);
-                                PerTest<QString> verdicts;
-                                verdicts[1] = QStringLiteral("Safety Cushion: +7 psi");
+                                PerTest<DemandPointVerdict> verdicts;
+                                verdicts[1] =
+                                    DemandPointVerdict::Cushioned(7, QStringLiteral("psi"));
                                 return verdicts;
                             }};
 };
