@@ -3,6 +3,7 @@
 // a frame.
 #include "files/ProjectFileReader.h"
 #include "hydraulics/CurveRebuild.h"
+#include "hydraulics/DataErrorPrompt.h"
 #include "hydraulics/GraphPreparation.h"
 #include "model/ProjectData.h"
 #include "platform/Prompter.h"
@@ -31,7 +32,8 @@ void BM_PrepareGraphOfPlant(benchmark::State& state) {
     quenra::GraphRequest request;
     for (auto _ : state) {
         quenra::PromptFlags flags;
-        benchmark::DoNotOptimize(quenra::PrepareGraph(project, prompter, flags, request));
+        benchmark::DoNotOptimize(quenra::PrepareGraph(
+            project, quenra::CheckBeforeDrawing(project, prompter, flags), request));
     }
 }
 BENCHMARK(BM_PrepareGraphOfPlant);

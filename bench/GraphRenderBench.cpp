@@ -7,6 +7,7 @@
 #include "files/ProjectFileReader.h"
 #include "graph/GraphPage.h"
 #include "graph/ReportLogo.h"
+#include "hydraulics/DataErrorPrompt.h"
 #include "hydraulics/GraphPreparation.h"
 #include "model/ProjectData.h"
 #include "model/ResetToDefaults.h"
@@ -46,7 +47,8 @@ quenra::ProjectData FullPumpProject() {
 void RenderPage(quenra::ProjectData& project, const QImage& logo, QImage& page) {
     QuietPrompter prompter;
     quenra::PromptFlags flags;
-    const quenra::PreparedGraph prepared = quenra::PrepareGraph(project, prompter, flags);
+    const quenra::PreparedGraph prepared =
+        quenra::PrepareGraph(project, quenra::CheckBeforeDrawing(project, prompter, flags));
     quenra::DrawGraphPage(page, project, prepared, logo);
 }
 

@@ -42,8 +42,10 @@ QImage LetterPage() {
 
 void BM_ComposeReportPage(benchmark::State& state) {
     PlantReport report;
-    ReportComposer composer(report.Project,
-                            PreparedGraphVerdicts(report.Project, report.Prompter, report.Flags));
+    ReportComposer composer(
+        report.Project,
+        PreparedGraphVerdicts(report.Project,
+                              CheckBeforeDrawing(report.Project, report.Prompter, report.Flags)));
     QImage page = LetterPage();
     for (auto _ : state) {
         const ReportPageFacts facts = composer.ComposeReportPage(kTestPage, kFrame, page);
@@ -54,8 +56,10 @@ BENCHMARK(BM_ComposeReportPage)->Unit(benchmark::kMillisecond);
 
 void BM_EncodeReportPage(benchmark::State& state) {
     PlantReport report;
-    ReportComposer composer(report.Project,
-                            PreparedGraphVerdicts(report.Project, report.Prompter, report.Flags));
+    ReportComposer composer(
+        report.Project,
+        PreparedGraphVerdicts(report.Project,
+                              CheckBeforeDrawing(report.Project, report.Prompter, report.Flags)));
     QImage page = LetterPage();
     composer.ComposeReportPage(kTestPage, kFrame, page);
     QByteArray jpeg;

@@ -85,7 +85,8 @@ void BM_EncodeFiveTestPages(benchmark::State& state) {
     ProjectData project = FiveTestProject();
     QuietPrompter prompter;
     PromptFlags flags;
-    const DemandVerdictSource verdicts = PreparedGraphVerdicts(project, prompter, flags);
+    const DemandVerdictSource verdicts =
+        PreparedGraphVerdicts(project, CheckBeforeDrawing(project, prompter, flags));
     ReportRenderer renderer;
     const ReportLayoutChoice choice =
         ChooseReportLayout(renderer, project, verdicts, QSize(1024, 700), prompter);

@@ -103,7 +103,8 @@ void DrawPages(quenra::ProjectData& project, quenra::Prompter& prompter) {
     quenra::GraphRequest request;
     request.Now = shared.Now;
     request.Locale = QLocale::c();
-    const quenra::PreparedGraph graph = quenra::PrepareGraph(project, prompter, flags, request);
+    const quenra::CheckResult check = quenra::CheckBeforeDrawing(project, prompter, flags);
+    const quenra::PreparedGraph graph = quenra::PrepareGraph(project, check, request);
     quenra::DrawGraphPage(shared.Graph, project, graph, shared.Logo);
 
     // The first page the report would show, composed as the report run composes it.
@@ -115,8 +116,8 @@ void DrawPages(quenra::ProjectData& project, quenra::Prompter& prompter) {
     if (pages.isEmpty()) {
         return;
     }
-    quenra::ReportComposer composer(
-        project, quenra::PreparedGraphVerdicts(project, prompter, flags, request), shared.Logo);
+    quenra::ReportComposer composer(project, quenra::PreparedGraphVerdicts(project, check, request),
+                                    shared.Logo);
     composer.ComposeReportPage(pages.first(), quenra::ReportPageFrame{kPageScale, 0, 0},
                                shared.Page);
 }

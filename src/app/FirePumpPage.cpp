@@ -373,15 +373,16 @@ QGroupBox* FirePumpPage::BuildAssemblyGroup() {
     // does not offer them.
     QComboBox* reference = MakeList("RefPump1", kReferenceTests, false, group);
     QLabel* referenceCaption = MakeCaption(Text(kReferencePump), nullptr, reference, group);
-    QCheckBox* useTestDate = MakeSwitch("UseTestDate", kUseTestDate, group);
-    useTestDate->setChecked(true);
-    for (QWidget* hidden : {static_cast<QWidget*>(referenceCaption),
-                            static_cast<QWidget*>(reference), static_cast<QWidget*>(useTestDate)}) {
+    useTestDate_ = MakeSwitch("UseTestDate", kUseTestDate, group);
+    useTestDate_->setChecked(true);
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(referenceCaption), static_cast<QWidget*>(reference),
+          static_cast<QWidget*>(useTestDate_)}) {
         hidden->setVisible(false);
     }
     grid->addWidget(referenceCaption, kTestCount, 0);
     grid->addWidget(reference, kTestCount, 1);
-    grid->addWidget(useTestDate, kTestCount, 4);
+    grid->addWidget(useTestDate_, kTestCount, 4);
     return group;
 }
 
@@ -608,6 +609,10 @@ void FirePumpPage::ApplyAutoStopRule(const QString& operation) {
     for (QWidget* widget : std::as_const(autoStopInputs_)) {
         widget->setEnabled(stops);
     }
+}
+
+bool FirePumpPage::UsesTestDate() const {
+    return useTestDate_->isChecked();
 }
 
 } // namespace quenra

@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QWidget;
@@ -24,6 +25,9 @@ public:
 
     QList<FieldBinding> Bindings() const override;
     void ApplyRules(const RefreshContext& context) override;
+
+    // "Use Test Date Instead of Number": the graph names the tests by their dates.
+    bool UsesTestDate() const;
 
 private:
     QGroupBox* BuildRatingGroup();
@@ -44,6 +48,7 @@ private:
     QList<QWidget*> dieselAlarms_;
     QList<QWidget*> autoStopInputs_;
     QList<QWidget*> autoTestInputs_;
+    QCheckBox* useTestDate_ = nullptr;
 };
 
 } // namespace quenra

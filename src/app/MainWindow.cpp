@@ -246,7 +246,7 @@ void MainWindow::AskAboutDataErrorsBeforeDrawing() {
     // here, before the page paints, it never opens a dialog in the middle of a paint.
     const int shown = CurrentPage();
     if (shown == MainPage::Graph || shown == MainPage::Report) {
-        PromptForDataErrors(project_, prompter_, errorPrompt_, loading_);
+        CheckBeforeDrawing(project_, prompter_, errorPrompt_, loading_);
     }
 }
 

@@ -29,6 +29,7 @@ class CommentsPage;
 class DataPage;
 class FieldBinder;
 class GraphPaintBox;
+class FirePumpPage;
 class HydrantPage;
 class ManualWindow;
 class NumberMarks;
@@ -113,11 +114,10 @@ public:
     // File > Error Check: every problem of the data, or "No errors found".
     void ErrorCheck();
 
-    // Renders the graph page for a target as the Graph tab shows it: its paint
-    // box's size, the test type chosen, "Use Test Date Instead of Number". Nothing while a
-    // rendering is running. The PDF target writes its page image into pdfImageFolder.
-    std::optional<GraphRendering> RenderGraph(GraphTarget target, QSize printerPage = QSize(),
-                                              const QString& pdfImageFolder = QString());
+    // Renders the graph page for a target (GraphTarget) as the Graph tab shows it: its paint
+    // box's size, "Use Test Date Instead of Number", after the data check and its question.
+    // Nothing while a rendering is running. Writes nothing: its caller does.
+    std::optional<GraphRendering> RenderGraph(GraphTarget target, QSize printerPage = QSize());
     GraphPaintBox* GraphBox() const { return graphBox_; }
     ReportView* Report() const { return report_; }
     PdfCommands* Pdf() const { return pdf_; }
@@ -155,6 +155,7 @@ private:
     void GraphOrReportCommand();
     void ResetViewTabs();
     void PrintGraph();
+    void CaptureGraph();
     void ConnectPdfCommands();
     void PrintReport();
     void PrintTestPage(int kind);
@@ -184,6 +185,7 @@ private:
     QList<QWidget*> firstPageControls_; // stand on the tab strip; shown on the first tab only
     CommentsPage* comments_ = nullptr;
     ClientPanel* client_ = nullptr;
+    FirePumpPage* firePump_ = nullptr;
     HydrantPage* hydrant_ = nullptr;
     PumpTestPage* pumpTest_ = nullptr;
     SetupPage* setup_ = nullptr;
@@ -194,6 +196,14 @@ private:
     NumberMarks* numberMarks_ = nullptr;
     QList<QMenu*> hideableMenus_;
     QAction* captureAction_ = nullptr;
+    // The PDF menu's commands, connected once the PDF commands exist.
+    struct PdfMenu {
+        QAction* DefaultFile = nullptr;
+        QAction* Save = nullptr;
+        QAction* SaveAs = nullptr;
+        QAction* Overwrite = nullptr;
+        QAction* Append = nullptr;
+    } pdfMenu_;
 
     bool firstPaintDone_ = false;
     bool aboutShown_ = false;
@@ -205,6 +215,7 @@ private:
     bool openStoppedEarly_ = false;
     PromptFlags errorPrompt_;
     GraphRenderer graphRenderer_;
+    bool renderingGraph_ = false; // the check and rendering of a graph page are running
     GraphPaintBox* graphBox_ = nullptr;
     ReportView* report_ = nullptr;
     PdfCommands* pdf_ = nullptr;

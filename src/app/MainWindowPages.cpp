@@ -114,7 +114,7 @@ void MainWindow::BuildPages() {
     auto* pageArea = new QVBoxLayout;
     pageArea->setContentsMargins(0, 0, 0, 0);
 
-    auto* firePump = new FirePumpPage(project_, central);
+    firePump_ = new FirePumpPage(project_, central);
     hydrant_ = new HydrantPage(central);
     comments_ = new CommentsPage(project_, central);
     about_ = new AboutPage(logo_, central);
@@ -143,7 +143,7 @@ void MainWindow::BuildPages() {
     graphLayout->addWidget(graphBox_);
     QWidget* pumpTest = Scrolling(pumpTest_, central);
     panels_ = {about_,
-               Scrolling(firePump, central),
+               Scrolling(firePump_, central),
                Scrolling(hydrant_, central),
                comments_,
                pumpTest,
@@ -182,7 +182,7 @@ void MainWindow::BuildPages() {
     firstPageControls_ = {testType_, unitsPanel, note_, columnArea};
     layout->addLayout(body, 1);
 
-    dataPages_ = {firePump, hydrant_, comments_, client_, demand, setup_, pumpTest_};
+    dataPages_ = {firePump_, hydrant_, comments_, client_, demand, setup_, pumpTest_};
     setCentralWidget(central);
     // One page at a time from the start: the window is sized for one, not for all stacked.
     ShowPanelOf(MainPage::FirePump);

@@ -68,14 +68,16 @@ void MainWindow::BuildMenus() {
 
     QMenu* pdf = bar->addMenu(QStringLiteral("PDF"));
     pdf->setObjectName(QStringLiteral("PDF2"));
-    AddAction(pdf, QStringLiteral("DefaultFile1"), QStringLiteral("Default PDF File"))
-        ->setVisible(false);
-    AddAction(pdf, QStringLiteral("PDFSave1"), QStringLiteral("PDF Save"));
-    AddAction(pdf, QStringLiteral("PDF1"), QStringLiteral("PDF Save As..."));
-    for (const auto& [name, caption] :
-         {std::pair{"OverwriteOldPDF1", "Overwrite current  PDF"},
-          std::pair{"AppendtocurrentPDF1", "Append to current PDF"}}) {
-        QAction* hidden = AddAction(pdf, QLatin1String(name), QLatin1String(caption));
+    pdfMenu_.DefaultFile =
+        AddAction(pdf, QStringLiteral("DefaultFile1"), QStringLiteral("Default PDF File"));
+    pdfMenu_.DefaultFile->setVisible(false);
+    pdfMenu_.Save = AddAction(pdf, QStringLiteral("PDFSave1"), QStringLiteral("PDF Save"));
+    pdfMenu_.SaveAs = AddAction(pdf, QStringLiteral("PDF1"), QStringLiteral("PDF Save As..."));
+    pdfMenu_.Overwrite = AddAction(pdf, QStringLiteral("OverwriteOldPDF1"),
+                                   QStringLiteral("Overwrite current  PDF"));
+    pdfMenu_.Append = AddAction(pdf, QStringLiteral("AppendtocurrentPDF1"),
+                                QStringLiteral("Append to current PDF"));
+    for (QAction* hidden : {pdfMenu_.Overwrite, pdfMenu_.Append}) {
         hidden->setVisible(false);
         hidden->setEnabled(false);
     }

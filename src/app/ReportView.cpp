@@ -8,7 +8,8 @@
 #include "graph/ArialFont.h"
 #include "hydraulics/DataErrorPrompt.h"
 #include "model/ProjectData.h"
-#include "output/GraphRenderer.h"
+#include "output/BusyScope.h"
+#include "output/GraphFiles.h"
 #include "platform/Prompter.h"
 
 #include <QCheckBox>
@@ -305,7 +306,8 @@ void ReportView::Scrolled(int action) {
 }
 
 DemandVerdictSource ReportView::Verdicts() {
-    return PreparedGraphVerdicts(project_, prompter_, flags_);
+    const BusyScope checking(checking_);
+    return PreparedGraphVerdicts(project_, CheckBeforeReport(project_, prompter_, flags_));
 }
 
 ReportViewOptions ReportView::Options(ReportMode mode) const {
@@ -333,7 +335,8 @@ QByteArray ReportView::CacheKey() const {
 }
 
 void ReportView::Refresh() {
-    if (renderer_.Busy()) {
+    // A repaint while the check's question or a run is on the way draws nothing new.
+    if (renderer_.Busy() || checking_) {
         return;
     }
     const QByteArray key = CacheKey();

@@ -91,6 +91,7 @@ private:
                                        const QString& pdfImageFolder = QString());
     ReportViewOptions Options(ReportMode mode) const;
     QByteArray CacheKey() const;
+    // Runs the data check with its question first; the verdicts then ask nothing.
     DemandVerdictSource Verdicts();
 
     ProjectData& project_;
@@ -113,6 +114,7 @@ private:
     int pageCount_ = 0;
     QByteArray cachedKey_;
     int composedRuns_ = 0;
+    bool checking_ = false; // the data check before a run is asking its question
     int progressDelayMs_ = 500;
 };
 

@@ -2,6 +2,7 @@
 
 #include "BatchOpening.h"
 #include "CurvesJson.h"
+#include "hydraulics/DataErrorPrompt.h"
 #include "hydraulics/GraphPreparation.h"
 #include "model/ProjectData.h"
 
@@ -16,7 +17,8 @@ int PrintCurves(const QString& path, int requestedTest, Prompter& prompter, std:
     PromptFlags flags;
     GraphRequest request;
     request.RequestedTest = requestedTest;
-    const PreparedGraph graph = PrepareGraph(project, prompter, flags, request);
+    const CheckResult check = CheckBeforeDrawing(project, prompter, flags);
+    const PreparedGraph graph = PrepareGraph(project, check, request);
     const std::string json = CurvesJson(project, graph);
     std::fprintf(out, "%s\n", json.c_str());
     std::fflush(out);

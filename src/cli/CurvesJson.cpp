@@ -142,7 +142,7 @@ void WriteDemand(JsonWriter& json, const PreparedGraph& graph) {
         json.Key("cushion");
         json.Number(demand.CushionAtDemand[k]);
         json.Key("verdict");
-        json.String(graph.Legend.DemandVerdict[k]);
+        json.String(graph.Legend.DemandVerdict[k].Text());
         json.End('}');
     }
     json.End(']');

@@ -2,7 +2,9 @@
 
 #include "BatchOpening.h"
 #include "files/ProgramFolder.h"
+#include "hydraulics/DataErrorPrompt.h"
 #include "model/ProjectData.h"
+#include "output/GraphFiles.h"
 #include "output/GraphRenderer.h"
 
 namespace quenra {
@@ -18,16 +20,20 @@ int WriteGraph(const QString& path, const QString& output, int requestedTest, in
     }
     GraphRenderContext context;
     context.ScreenBox = QSize(kBatchGraphWidth, kBatchGraphHeight);
-    context.ProgramFolder = ProgramFolder();
-    context.TestTypeText = TestTypeText(project.IsHydrantTest);
-    context.CaptureFile = output;
     context.Request.RequestedTest = requestedTest;
     // A project just opened has neither prompt flag set.
     PromptFlags flags;
-    GraphRenderer renderer;
+    const CheckResult check = CheckBeforeDrawing(project, prompter, flags);
     const std::optional<GraphRendering> rendering =
-        renderer.Render(GraphTarget::Capture, project, prompter, flags, context);
-    return rendering && rendering->WrittenFile == output ? 0 : 1;
+        GraphRenderer().Render(GraphTarget::Capture, project, check, context);
+    if (!rendering) {
+        return 1;
+    }
+    GraphCapturePlace place;
+    place.ProgramFolder = ProgramFolder();
+    place.TestTypeText = TestTypeText(project.IsHydrantTest);
+    place.CaptureFile = output;
+    return SaveGraphCapture(*rendering, project, place, prompter) == output ? 0 : 1;
 }
 
 } // namespace quenra

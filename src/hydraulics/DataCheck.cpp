@@ -12,7 +12,12 @@ namespace msg = check_messages;
 
 namespace {
 
-void CheckHydrantTests(ProjectData& project, CheckResult& result) {
+// Only the hydrant tests whose curve is shown are checked, and so raised.
+bool TooSmallResidualFlow(const ProjectData& project, int n) {
+    return ParseNumber(project.SupplyResidualFlow[n]) <= msg::kSmallestResidualFlow;
+}
+
+void CheckHydrantTests(const ProjectData& project, CheckResult& result) {
     for (int n = 1; n <= kTestCount; ++n) {
         if (!project.SupplyShowCurve[n])
             continue;
@@ -22,12 +27,8 @@ void CheckHydrantTests(ProjectData& project, CheckResult& result) {
             result.Messages << msg::IllegalStaticPressure(n);
         if (residualPressure <= 0.0)
             result.Messages << msg::IllegalResidualPressure(n);
-        if (ParseNumber(project.SupplyResidualFlow[n]) <= msg::kSmallestResidualFlow) {
+        if (TooSmallResidualFlow(project, n))
             result.Messages << msg::IllegalResidualFlow(n);
-            // A curve through (almost) no flow is meaningless; drawn through 10 it stays
-            // visible while the inspector corrects it.
-            project.SupplyResidualFlow[n] = msg::kSmallestResidualFlowText;
-        }
         if (residualPressure > staticPressure)
             result.Messages << msg::ResidualExceedsStatic(n);
     }
@@ -99,7 +100,7 @@ void CheckDemandPoints(const ProjectData& project, CheckResult& result) {
 
 } // namespace
 
-CheckResult CheckData(ProjectData& project, bool loadingProject) {
+CheckResult FindDataErrors(const ProjectData& project, bool loadingProject) {
     CheckResult result;
     if (loadingProject)
         return result;
@@ -110,6 +111,23 @@ CheckResult CheckData(ProjectData& project, bool loadingProject) {
         CheckPumpTests(project, result);
     }
     CheckDemandPoints(project, result);
+    return result;
+}
+
+void RaiseSmallResidualFlows(ProjectData& project, bool loadingProject) {
+    if (loadingProject || !project.IsHydrantTest)
+        return;
+    for (int n = 1; n <= kTestCount; ++n) {
+        // A curve through (almost) no flow is meaningless; drawn through 10 it stays visible
+        // while the inspector corrects it.
+        if (project.SupplyShowCurve[n] && TooSmallResidualFlow(project, n))
+            project.SupplyResidualFlow[n] = msg::kSmallestResidualFlowText;
+    }
+}
+
+CheckResult CheckData(ProjectData& project, bool loadingProject) {
+    CheckResult result = FindDataErrors(project, loadingProject);
+    RaiseSmallResidualFlows(project, loadingProject);
     return result;
 }
 

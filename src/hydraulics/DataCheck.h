@@ -19,8 +19,15 @@ struct CheckResult {
 // Looks for numbers that make the shown curves meaningless: hydrant tests with their curve
 // displayed (hydrant projects), the rated pump while its curve or the NFPA 20 curve is shown
 // and pump tests with a displayed curve (fire pump projects), and enabled demand points.
-// A residual flow of 10 or less is reported and raised to "10", the only change the check
-// makes to the project. While a project is being read the check does nothing.
+// Changes nothing. While a project is being read it finds nothing.
+CheckResult FindDataErrors(const ProjectData& project, bool loadingProject = false);
+
+// The check's one repair: the residual flow of a displayed hydrant test that is 10 or less
+// becomes "10". Nothing while a project is being read.
+void RaiseSmallResidualFlows(ProjectData& project, bool loadingProject = false);
+
+// The data check: what FindDataErrors finds, with the residual flows raised. Raising to "10"
+// is the only change the check makes to the project.
 CheckResult CheckData(ProjectData& project, bool loadingProject = false);
 
 // The check in showing mode: every message in a message box of its own, in order.

@@ -5,8 +5,8 @@
 
 namespace quenra {
 
-CheckResult PromptForDataErrors(ProjectData& project, Prompter& prompter, PromptFlags& flags,
-                                bool loadingProject) {
+CheckResult CheckBeforeDrawing(ProjectData& project, Prompter& prompter, PromptFlags& flags,
+                               bool loadingProject) {
     CheckResult result = CheckData(project, loadingProject);
     if (!result.ErrorsFound() || flags.ErrorPromptSuppressed || flags.ErrorPromptShown)
         return result;

@@ -14,11 +14,12 @@ struct PromptFlags {
     bool ErrorPromptSuppressed = false; // the inspector chose Abort
 };
 
-// What a rendering does before it draws: the check runs silently; when it found problems and
-// the question is neither suppressed nor already asked, asks "Display errors?" with Yes, No
-// and Abort. Yes shows every message, Abort suppresses the question until the next New or
-// opened project. Returns the silent check's result, whose flags the curve rebuild uses.
-CheckResult PromptForDataErrors(ProjectData& project, Prompter& prompter, PromptFlags& flags,
-                                bool loadingProject = false);
+// What every caller of a rendering runs before it prepares the graph: the check runs silently
+// (raising too small residual flows to "10"); when it found problems and the question is neither
+// suppressed nor already asked, asks "Display errors?" with Yes, No and Abort. Yes shows every
+// message, Abort suppresses the question until the next New or opened project. Returns the
+// silent check's result, whose flags the graph preparation needs.
+CheckResult CheckBeforeDrawing(ProjectData& project, Prompter& prompter, PromptFlags& flags,
+                               bool loadingProject = false);
 
 } // namespace quenra

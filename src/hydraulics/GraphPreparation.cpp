@@ -5,13 +5,13 @@
 
 namespace quenra {
 
-PreparedGraph PrepareGraph(ProjectData& project, Prompter& prompter, PromptFlags& flags,
+PreparedGraph PrepareGraph(const ProjectData& project, const CheckResult& check,
                            const GraphRequest& request) {
     PreparedGraph graph;
     graph.Orders = MakeDisplayOrders(project, request.Now, request.Locale);
     graph.Evaluated = ChooseEvaluatedTests(project, graph.Orders, request.RequestedTest,
                                            request.Now, request.Locale);
-    graph.Check = PromptForDataErrors(project, prompter, flags, request.LoadingProject);
+    graph.Check = check;
     graph.Curves = RebuildCurves(project, graph.Evaluated, graph.Check.FlaggedPumpTests);
     graph.Legend = BuildLegendContent(project, graph.Curves, graph.Orders, graph.Evaluated,
                                       request.UseTestDate);

@@ -2,7 +2,7 @@
 
 #include "AvailableFlow.h"
 #include "CurveSet.h"
-#include "DataErrorPrompt.h"
+#include "DataCheck.h"
 #include "DisplayOrder.h"
 #include "LegendContent.h"
 
@@ -11,13 +11,10 @@
 
 namespace quenra {
 
-class Prompter;
-
 // What a graph rendering is asked for, beside the project.
 struct GraphRequest {
-    int RequestedTest = 0;       // 1..5 forces the evaluated test; 0 lets the rules choose
-    bool LoadingProject = false; // a rendering while a file is read checks nothing
-    bool UseTestDate = true;     // "Use Test Date Instead of Number"
+    int RequestedTest = 0;   // 1..5 forces the evaluated test; 0 lets the rules choose
+    bool UseTestDate = true; // "Use Test Date Instead of Number"
     QDateTime Now = QDateTime::currentDateTime(); // the moment of an undated test
     QLocale Locale;                               // how test dates are read
     AvailableFlowOption AvailableFlow;            // the legend's available flow lines
@@ -33,9 +30,10 @@ struct PreparedGraph {
 };
 
 // The work of a rendering before it draws: the display orders and the evaluated tests, the
-// silent data check with its question (which may raise residual flows to 10), then the curve
-// rebuild, which the check's flags steer, and the legend content.
-PreparedGraph PrepareGraph(ProjectData& project, Prompter& prompter, PromptFlags& flags,
+// curve rebuild, which the flags of the data check steer, and the legend content. The check is
+// the caller's step before this one (CheckBeforeDrawing): preparing asks nothing and changes
+// nothing.
+PreparedGraph PrepareGraph(const ProjectData& project, const CheckResult& check,
                            const GraphRequest& request = GraphRequest());
 
 } // namespace quenra

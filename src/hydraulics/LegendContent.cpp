@@ -23,14 +23,8 @@ LegendLine Line(const QString& text) {
 }
 
 // "Safety Cushion: +12.3 psi"; a negative cushion is drawn as a warning.
-LegendLine CushionLine(double cushion, const QString& pressureWord) {
-    const QString sign = cushion > 0.0 ? QStringLiteral("+") : QString();
-    LegendLine line{txt::kSafetyCushion + sign + Pressure(cushion) + QLatin1Char(' ') +
-                        pressureWord,
-                    -1, std::nullopt};
-    if (cushion < 0.0)
-        line.WarningFrom = txt::kSafetyCushion.size();
-    return line;
+LegendLine CushionLine(const DemandPointVerdict& verdict) {
+    return {verdict.Text(), verdict.WarningFrom(), std::nullopt};
 }
 
 class LegendBuilder {
@@ -133,28 +127,27 @@ void LegendBuilder::AddPumpTests() {
 // The lines below "Demand:" and the verdict they give, by what the evaluated test knows.
 QList<LegendLine> LegendBuilder::DemandResultLines(int k) {
     const DemandResults& demand = curves_.Demand;
-    QString& verdict = content_.DemandVerdict[k];
-    verdict.clear();
+    DemandPointVerdict& verdict = content_.DemandVerdict[k];
+    verdict = DemandPointVerdict();
     if (project_.IsHydrantTest) {
         if (evaluated_.SupplyTest == 0)
             return {};
         const double supply = demand.SupplyAtDemand[k];
-        const LegendLine cushion = CushionLine(
+        verdict = DemandPointVerdict::Cushioned(
             supply - ParseNumber(project_.HydrantDemandPressure[k]), words_.PressureWord);
-        verdict = cushion.Text;
-        return {Line(txt::kSupplyWithColon + PressureUnit(Pressure(supply))), cushion};
+        return {Line(txt::kSupplyWithColon + PressureUnit(Pressure(supply))), CushionLine(verdict)};
     }
     if (evaluated_.PumpTest == 0)
         return {};
     if (!(demand.PumpAtDemand[k] > kOutOfPumpRangeLimit)) {
-        verdict = txt::kOutOfRangeVerdict;
+        verdict = DemandPointVerdict::OutOfPumpRange();
         return {Line(txt::kSupplyOutOfRange + Pressure(demand.SupplyAtDemand[k])),
                 Line(txt::kOutOfPumpRange)};
     }
     const double pump = demand.PumpAtDemand[k];
     const double boosted = demand.BoostedAtDemand[k];
-    const LegendLine cushion = CushionLine(demand.CushionAtDemand[k], words_.PressureWord);
-    verdict = cushion.Text;
+    verdict = DemandPointVerdict::Cushioned(demand.CushionAtDemand[k], words_.PressureWord);
+    const LegendLine cushion = CushionLine(verdict);
     return {Line(txt::kSupplyWithColon + PressureUnit(Pressure(boosted - pump)) + txt::kPump +
                  PressureUnit(Pressure(pump))),
             Line(txt::kBoosted + PressureUnit(Pressure(boosted))), cushion};
@@ -195,6 +188,32 @@ LegendContent BuildLegendContent(const ProjectData& project, const CurveSet& cur
     }
     builder.AddDemandPoints();
     return builder.Take();
+}
+
+QString DemandPointVerdict::Text() const {
+    switch (Result) {
+    case Kind::SafetyCushion: {
+        const QString sign = Cushion > 0.0 ? QStringLiteral("+") : QString();
+        return txt::kSafetyCushion + sign + Pressure(Cushion) + QLatin1Char(' ') + PressureWord;
+    }
+    case Kind::OutOfRange:
+        return txt::kOutOfRangeVerdict;
+    case Kind::None:
+        break;
+    }
+    return QString();
+}
+
+qsizetype DemandPointVerdict::WarningFrom() const {
+    return Result == Kind::SafetyCushion && Cushion < 0.0 ? txt::kSafetyCushion.size() : -1;
+}
+
+DemandPointVerdict DemandPointVerdict::Cushioned(double cushion, const QString& pressureWord) {
+    return {Kind::SafetyCushion, cushion, pressureWord};
+}
+
+DemandPointVerdict DemandPointVerdict::OutOfPumpRange() {
+    return {Kind::OutOfRange, 0.0, QString()};
 }
 
 } // namespace quenra

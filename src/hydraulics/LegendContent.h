@@ -42,11 +42,33 @@ struct LegendEntry {
     PointSymbol Symbol = PointSymbol::None;
 };
 
+// The verdict at one demand point as the evaluated test gives it, kept as a number and worded
+// only where it is shown: the legend, the report's demand line, the curves of the batch line.
+struct DemandPointVerdict {
+    enum class Kind {
+        None,          // the point is off, or no test is evaluated
+        SafetyCushion, // the supply (or the boosted pressure) less the demand pressure
+        OutOfRange,    // the demand lies beyond the pump curve
+    };
+    Kind Result = Kind::None;
+    double Cushion = 0.0; // SafetyCushion only
+    QString PressureWord; // the unit the cushion is worded in
+
+    // "Safety Cushion: +12.3 psi", "Out of Range", or empty.
+    QString Text() const;
+    // Where the warning of a negative cushion starts in Text(); -1 when there is none.
+    qsizetype WarningFrom() const;
+
+    static DemandPointVerdict Cushioned(double cushion, const QString& pressureWord);
+    static DemandPointVerdict OutOfPumpRange();
+    friend bool operator==(const DemandPointVerdict&, const DemandPointVerdict&) = default;
+};
+
 // What the legend shows, in its order, and the verdict at each demand point that the report
-// quotes: a safety cushion text, "Out of Range", or empty.
+// quotes.
 struct LegendContent {
     QList<LegendEntry> Entries;
-    PerTest<QString> DemandVerdict;
+    PerTest<DemandPointVerdict> DemandVerdict;
 };
 
 // The legend of a graph: hydrant tests in display order (hydrant projects); pump rating,

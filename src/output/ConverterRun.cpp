@@ -6,12 +6,12 @@
 #include "output/PdfRunFolder.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
 #include <algorithm>
+#include <chrono>
 
 namespace quenra {
 
@@ -100,8 +100,16 @@ int ConverterLimits::CompletionMs(int pageCount) const {
 ConverterRun::ConverterRun()
     : ConverterRun(ConverterProgramPath(QCoreApplication::applicationDirPath())) {}
 
-ConverterRun::ConverterRun(QString converterProgram, ConverterLimits limits)
-    : program_(std::move(converterProgram)), limits_(limits) {}
+ConverterClock SteadyConverterClock() {
+    return [] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    };
+}
+
+ConverterRun::ConverterRun(QString converterProgram, ConverterLimits limits, ConverterClock clock)
+    : program_(std::move(converterProgram)), limits_(limits), clock_(std::move(clock)) {}
 
 ConverterResult ConverterRun::Run(const ConverterRequest& request,
                                   const ConverterProgress& progress) const {
@@ -166,19 +174,20 @@ ConverterResult ConverterRun::Run(const ConverterRequest& request,
     auto cancelled = [&](qint64 elapsed) {
         return progress && !progress(static_cast<int>(elapsed), limit);
     };
-    QElapsedTimer clock;
-    clock.start();
+    const qint64 start = clock_();
+    const auto elapsedMs = [&] { return clock_() - start; };
     process.start();
     while (!process.waitForStarted(limits_.PollMs)) {
         if (process.state() == QProcess::NotRunning) {
             return finish(ConverterOutcome::NotStarted,
                           pdf_messages::ConverterNotStarted(program_, process.errorString()));
         }
-        if (cancelled(clock.elapsed())) {
+        const qint64 elapsed = elapsedMs();
+        if (cancelled(elapsed)) {
             Stop(process, limits_.ExitGraceMs);
             return finish(ConverterOutcome::Cancelled, pdf_messages::ConverterCancelled(output));
         }
-        if (clock.elapsed() >= limits_.StartMs) {
+        if (elapsed >= limits_.StartMs) {
             Stop(process, limits_.ExitGraceMs);
             return finish(ConverterOutcome::NotStarted,
                           pdf_messages::ConverterNotStarted(program_, process.errorString()));
@@ -195,7 +204,7 @@ ConverterResult ConverterRun::Run(const ConverterRequest& request,
         if (state.Completed || state.Failed || ended) {
             return completedOrFailed(process);
         }
-        const qint64 elapsed = clock.elapsed();
+        const qint64 elapsed = elapsedMs();
         if (!state.Exists && elapsed >= limits_.LogMs) {
             Stop(process, limits_.ExitGraceMs);
             return finish(ConverterOutcome::NoLog,

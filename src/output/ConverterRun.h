@@ -33,6 +33,11 @@ struct ConverterLimits {
     int CompletionMs(int pageCount) const;
 };
 
+// Milliseconds on a steady scale: the converter's limits are measured with it. The program runs
+// on the machine's steady clock; tests give one that moves as they say.
+using ConverterClock = std::function<qint64()>;
+ConverterClock SteadyConverterClock();
+
 // Called between polls while the converter works: the window shows progress and keeps
 // painting, the batch line does nothing. Returning false stops the converter (cancelled).
 using ConverterProgress = std::function<bool(int elapsedMs, int limitMs)>;
@@ -88,7 +93,8 @@ class ConverterRun {
 public:
     // The converter beside the running program.
     ConverterRun();
-    explicit ConverterRun(QString converterProgram, ConverterLimits limits = {});
+    explicit ConverterRun(QString converterProgram, ConverterLimits limits = {},
+                          ConverterClock clock = SteadyConverterClock());
 
     ConverterResult Run(const ConverterRequest& request,
                         const ConverterProgress& progress = {}) const;
@@ -98,6 +104,7 @@ public:
 private:
     QString program_;
     ConverterLimits limits_;
+    ConverterClock clock_;
 };
 
 } // namespace quenra

@@ -159,6 +159,14 @@ std::optional<ReportRun> ReportRenderer::Run(ProjectData& project,
     return run;
 }
 
+CheckResult CheckBeforeReport(ProjectData& project, Prompter& prompter, PromptFlags& flags) {
+    const ReportOutputLists lists = MakeReportOutputLists(project, QDateTime::currentDateTime());
+    if ((project.IsHydrantTest ? lists.HydrantTests : lists.PumpTests).isEmpty()) {
+        return CheckResult();
+    }
+    return CheckBeforeDrawing(project, prompter, flags);
+}
+
 ReportLayoutChoice ChooseReportLayout(ReportRenderer& renderer, ProjectData& project,
                                       const DemandVerdictSource& verdicts, QSize view,
                                       Prompter& prompter,
@@ -192,7 +200,8 @@ namespace {
 std::optional<ReportRun> RunLaidOut(ProjectData& project, ReportMode mode,
                                     const ReportPlaces& places, Prompter& prompter) {
     PromptFlags flags;
-    const DemandVerdictSource verdicts = PreparedGraphVerdicts(project, prompter, flags);
+    const DemandVerdictSource verdicts =
+        PreparedGraphVerdicts(project, CheckBeforeReport(project, prompter, flags));
     ReportRenderer renderer;
     const ReportLayoutChoice choice =
         ChooseReportLayout(renderer, project, verdicts, kBatchView, prompter);

@@ -3,6 +3,7 @@
 #include "PdfPageImages.h"
 #include "ReportPaging.h"
 #include "hydraulics/AvailableFlow.h"
+#include "hydraulics/DataErrorPrompt.h"
 #include "report/DemandVerdictSource.h"
 
 #include <QImage>
@@ -77,6 +78,11 @@ private:
     bool busy_ = false;
     QImage logo_;
 };
+
+// The step before a report run draws its pages: the data check with its question
+// (CheckBeforeDrawing), whose result the verdicts are prepared with. A report without tests
+// draws no graph, and asks nothing.
+CheckResult CheckBeforeReport(ProjectData& project, Prompter& prompter, PromptFlags& flags);
 
 // The layout the Report tab chooses before it paints: hydrant reports take the most tests per
 // page (4, 3, 2, 1) whose page is not too tall; fire pump reports go multipage only when one

@@ -2,12 +2,12 @@
 
 namespace quenra {
 
-DemandVerdictSource PreparedGraphVerdicts(ProjectData& project, Prompter& prompter,
-                                          PromptFlags& flags, GraphRequest base) {
-    return [&project, &prompter, &flags, base](int requestedTest) {
+DemandVerdictSource PreparedGraphVerdicts(const ProjectData& project, CheckResult check,
+                                          GraphRequest base) {
+    return [&project, check = std::move(check), base](int requestedTest) {
         GraphRequest request = base;
         request.RequestedTest = requestedTest;
-        return PrepareGraph(project, prompter, flags, request).Legend.DemandVerdict;
+        return PrepareGraph(project, check, request).Legend.DemandVerdict;
     };
 }
 

@@ -9,17 +9,14 @@
 
 namespace quenra {
 
-class Prompter;
-struct PromptFlags;
-
 // The demand point results the report quotes for a requested test (0 lets the graph's rules
-// choose the evaluated tests): the verdict texts of the graph legend.
-using DemandVerdictSource = std::function<PerTest<QString>(int requestedTest)>;
+// choose the evaluated tests): the verdicts of the graph legend.
+using DemandVerdictSource = std::function<PerTest<DemandPointVerdict>(int requestedTest)>;
 
-// Verdicts from the graph preparation of the project, as its rendering would produce them:
-// the silent data check (asking through the prompter, which may raise residual flows to 10),
-// the curve rebuild and the legend. `base` gives the moment and locale of undated tests.
-DemandVerdictSource PreparedGraphVerdicts(ProjectData& project, Prompter& prompter,
-                                          PromptFlags& flags, GraphRequest base = GraphRequest());
+// Verdicts from the graph preparation of the project, as its rendering would produce them: the
+// curve rebuild steered by the data check the caller ran first (CheckBeforeDrawing) and the
+// legend. Asks nothing and changes nothing. `base` gives the moment and locale of undated tests.
+DemandVerdictSource PreparedGraphVerdicts(const ProjectData& project, CheckResult check,
+                                          GraphRequest base = GraphRequest());
 
 } // namespace quenra

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "hydraulics/LegendContent.h"
 #include "model/ProjectData.h"
-
-#include <QString>
 
 namespace quenra {
 
@@ -12,7 +11,7 @@ struct ReportFillContext {
     int ReportPageIndex = 1; // the page's number in the run, from 1
     // The result text at each demand point of the graph of the test being reported: a safety
     // cushion, "Out of Range", or empty.
-    PerTest<QString> DemandVerdict{};
+    PerTest<DemandPointVerdict> DemandVerdict{};
 };
 
 } // namespace quenra

@@ -106,7 +106,8 @@ void FillDemandLines(ReportLayout& R, const ReportFillContext& context) {
                      QLatin1Char(' ') + words.PressureWord + text::kAt + flow + QLatin1Char(' ') +
                      words.FlowWord + text::kIsFor;
         parts.Purpose = purpose;
-        parts.Result = text::kSentenceEnd + context.DemandVerdict[static_cast<std::size_t>(k)];
+        parts.Result =
+            text::kSentenceEnd + context.DemandVerdict[static_cast<std::size_t>(k)].Text();
         R[kDemandBoxes[line]].Text = parts.Whole();
         ++R.DemandLineCount;
     }

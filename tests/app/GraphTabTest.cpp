@@ -63,6 +63,39 @@ TEST_F(MainWindowTest, DataErrorsAreAskedAboutOnceWhenTheGraphTabOpens) {
     EXPECT_EQ(prompter_.Questions.size(), 2);
 }
 
+// A prompter that, while the question about data errors is open, has the window render the
+// graph again, as a repaint does that arrives meanwhile.
+class RepaintingPrompter : public test::ScriptedPrompter {
+public:
+    MainWindow* Window = nullptr;
+    std::optional<bool> NestedRendered;
+
+    Answer Ask(const QString& question, Choices choices) override {
+        if (Window != nullptr) {
+            NestedRendered = Window->RenderGraph(GraphTarget::Screen).has_value();
+        }
+        return test::ScriptedPrompter::Ask(question, choices);
+    }
+};
+
+TEST(GraphTabRendering, ARenderingAskedForWhileTheCheckAsksRendersNothing) {
+    QTemporaryDir folder;
+    RepaintingPrompter prompter;
+    test::RecordingShell shell;
+    MainWindow window(prompter, shell, folder.path(), ExampleCopy(folder.path()));
+    window.show();
+    window.Project().RatedFlow = QStringLiteral("many"); // a data error: the question is asked
+    window.ErrorPrompt() = PromptFlags();
+    prompter.Window = &window;
+    const std::optional<GraphRendering> rendering = window.RenderGraph(GraphTarget::Screen);
+    ASSERT_EQ(prompter.Questions.size(), 1);
+    EXPECT_EQ(prompter.NestedRendered, std::optional<bool>(false));
+    EXPECT_TRUE(rendering);
+    // Once done, the window takes the next request.
+    prompter.Window = nullptr;
+    EXPECT_TRUE(window.RenderGraph(GraphTarget::Screen));
+}
+
 TEST_F(MainWindowTest, CaptureOnTheGraphTabWritesTheNextNumberedJpegBesideTheProject) {
     const QString project = ExampleCopy(folder_.path());
     Start(project);

@@ -256,5 +256,42 @@ TEST(ReportProgress, TheProgressBoxClosesBeforeTheResultIsTold) {
     EXPECT_EQ(prompter.ProgressShown, QList<bool>(prompter.Messages.size(), false));
 }
 
+// A prompter that, while the question about data errors is open, has the Report tab brought
+// up to date again, as a repaint does that arrives meanwhile.
+class RefreshingPrompter : public test::ScriptedPrompter {
+public:
+    Answer Ask(const QString& question, Choices choices) override {
+        if (View != nullptr) {
+            const int before = View->ComposedRuns();
+            View->Refresh();
+            NestedComposed = View->ComposedRuns() != before;
+        }
+        return test::ScriptedPrompter::Ask(question, choices);
+    }
+    ReportView* View = nullptr;
+    bool NestedComposed = false;
+};
+
+TEST(ReportCheck, ARefreshWhileTheCheckAsksComposesNothing) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Plant.qrx"));
+    QFile::copy(QStringLiteral(QUENRA_EXAMPLES_DIR "/Plant.qrx"), path);
+    RefreshingPrompter prompter;
+    test::RecordingShell shell;
+    MainWindow window(prompter, shell, folder.path(), path);
+    window.show();
+    window.findChild<QTabBar*>(QStringLiteral("TabControl1"))->setCurrentIndex(kReportTab);
+    ReportView* view = window.Report();
+    view->Refresh();
+    window.Project().RatedFlow = QStringLiteral("many"); // a data error: the question is asked
+    window.ErrorPrompt() = PromptFlags();
+    prompter.View = view;
+    const int before = view->ComposedRuns();
+    view->Refresh();
+    ASSERT_EQ(prompter.Questions.size(), 1);
+    EXPECT_FALSE(prompter.NestedComposed);
+    EXPECT_EQ(view->ComposedRuns(), before + 1);
+}
+
 } // namespace
 } // namespace quenra

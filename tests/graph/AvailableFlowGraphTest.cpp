@@ -2,6 +2,7 @@
 #include "graph/ColourConversion.h"
 #include "graph/GraphPage.h"
 #include "hydraulics/AvailableFlow.h"
+#include "hydraulics/DataErrorPrompt.h"
 #include "hydraulics/GraphPreparation.h"
 #include "model/ProjectData.h"
 #include "model/ResetToDefaults.h"
@@ -38,7 +39,8 @@ DrawnGraph Draw(const char* path, std::optional<AvailableFlowOption> option) {
     if (option)
         request.AvailableFlow = *option;
     PromptFlags flags;
-    const PreparedGraph prepared = PrepareGraph(project, prompter, flags, request);
+    const PreparedGraph prepared =
+        PrepareGraph(project, CheckBeforeDrawing(project, prompter, flags), request);
     DrawnGraph graph{QImage(QSize(2000, 1550), QImage::Format_RGB32), {}};
     graph.Layout = DrawGraphPage(graph.Image, project, prepared, QImage());
     return graph;

@@ -2,6 +2,7 @@
 
 #include "files/ProjectFileReader.h"
 #include "graph/GraphPage.h"
+#include "hydraulics/DataErrorPrompt.h"
 #include "hydraulics/GraphPreparation.h"
 #include "model/ProjectData.h"
 #include "model/ResetToDefaults.h"
@@ -29,7 +30,7 @@ inline PreparedGraph PrepareExampleGraph(ProjectData& project, int requestedTest
     request.RequestedTest = requestedTest;
     request.Locale = QLocale(QLocale::English, QLocale::UnitedStates);
     request.Now = QDateTime(QDate(2026, 12, 1), QTime(12, 0));
-    return PrepareGraph(project, prompter, flags, request);
+    return PrepareGraph(project, CheckBeforeDrawing(project, prompter, flags), request);
 }
 
 struct DrawnGraph {

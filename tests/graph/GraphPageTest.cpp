@@ -8,6 +8,7 @@
 #include "graph/ColourConversion.h"
 #include "graph/LegendPainter.h"
 #include "graph/PlotGeometry.h"
+#include "hydraulics/DataErrorPrompt.h"
 #include "hydraulics/GraphPreparation.h"
 #include "hydraulics/NumberText.h"
 #include "hydraulics/SeriesNumbers.h"
@@ -70,7 +71,7 @@ DrawnPage Draw(ProjectData& project, QSize size = QSize(1000, 773)) {
     test::ScriptedPrompter prompter;
     PromptFlags flags;
     DrawnPage page;
-    page.Prepared = PrepareGraph(project, prompter, flags);
+    page.Prepared = PrepareGraph(project, CheckBeforeDrawing(project, prompter, flags));
     page.Image = QImage(size, QImage::Format_RGB32);
     page.Layout = DrawGraphPage(page.Image, project, page.Prepared, QImage());
     return page;
@@ -156,7 +157,7 @@ TEST(GraphPage, SeriesThatAreNotCurvesGetNoLines) {
     project.FlowScaleIndex = 0;
     test::ScriptedPrompter prompter;
     PromptFlags flags;
-    PreparedGraph prepared = PrepareGraph(project, prompter, flags);
+    PreparedGraph prepared = PrepareGraph(project, CheckBeforeDrawing(project, prompter, flags));
     CurveSeries& points = prepared.Curves.Curves.Series(50);
     points = CurveSeries();
     points.X = {200, 1800};
@@ -188,15 +189,15 @@ TEST(GraphPage, ANegativeSafetyCushionIsDrawnInRedAndAPositiveOneIsNot) {
     // At 1500 gpm the supply gives about 36 psi: a demand of 50 psi is short by 14.
     ProjectData shortSupply = OneHydrantTest(QStringLiteral("50"));
     const DrawnPage shortPage = Draw(shortSupply);
-    ASSERT_TRUE(
-        shortPage.Prepared.Legend.DemandVerdict[1].startsWith(QStringLiteral("Safety Cushion: -")));
+    ASSERT_TRUE(shortPage.Prepared.Legend.DemandVerdict[1].Text().startsWith(
+        QStringLiteral("Safety Cushion: -")));
     const QRect legend(QPoint(shortPage.Layout.Plot.Right + 1, 0),
                        QPoint(shortPage.Image.width() - 1, shortPage.Image.height() - 1));
     EXPECT_GT(CountPixels(shortPage.Image, legend, kRed), 20);
 
     ProjectData enough = OneHydrantTest(QStringLiteral("20"));
     const DrawnPage enoughPage = Draw(enough);
-    ASSERT_TRUE(enoughPage.Prepared.Legend.DemandVerdict[1].startsWith(
+    ASSERT_TRUE(enoughPage.Prepared.Legend.DemandVerdict[1].Text().startsWith(
         QStringLiteral("Safety Cushion: +")));
     EXPECT_EQ(CountPixels(enoughPage.Image, legend, kRed), 0);
 }
@@ -255,7 +256,8 @@ TEST(GraphPage, TheLegendWidthIsItsWidestLinePlusTwoTextHeights) {
     painter.setFont(ArialFont(20));
     test::ScriptedPrompter prompter;
     PromptFlags flags;
-    const PreparedGraph prepared = PrepareGraph(project, prompter, flags);
+    const PreparedGraph prepared =
+        PrepareGraph(project, CheckBeforeDrawing(project, prompter, flags));
     const LegendExtent extent =
         MeasureLegend(painter, image.size(), prepared.Legend, LegendStyle());
     int widest = 0;

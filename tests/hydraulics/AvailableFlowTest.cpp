@@ -4,6 +4,7 @@
 #include "CurveProjects.h"
 #include "QStringPrinter.h"
 
+#include "hydraulics/DataErrorPrompt.h"
 #include "hydraulics/GraphPreparation.h"
 #include "hydraulics/LegendContent.h"
 #include "support/ScriptedPrompter.h"
@@ -207,7 +208,7 @@ protected:
         request.AvailableFlow = option;
         PromptFlags flags;
         flags.ErrorPromptSuppressed = true;
-        return PrepareGraph(project, prompter, flags, request).Legend;
+        return PrepareGraph(project, CheckBeforeDrawing(project, prompter, flags), request).Legend;
     }
     const LegendEntry& Entry(const LegendContent& legend, int test) {
         for (const LegendEntry& entry : legend.Entries)

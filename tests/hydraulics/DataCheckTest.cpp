@@ -112,6 +112,37 @@ TEST(DataCheck, NothingWhileAProjectIsBeingRead) {
     EXPECT_EQ(p.SupplyResidualFlow[1], QString());
 }
 
+// Finding changes nothing; the one repair is a step of its own, for the displayed hydrant
+// tests only, and not while a project is being read.
+TEST(DataCheck, FindingChangesNothingAndRaisingIsTheOnlyRepair) {
+    ProjectData p = test::BlankHydrantProject();
+    test::SetSupplyTest(p, 1, "60", "40", "5");
+    test::SetSupplyTest(p, 2, "60", "40", "");
+    test::SetSupplyTest(p, 3, "60", "40", "8"); // not displayed
+    p.SupplyShowCurve[1] = p.SupplyShowCurve[2] = true;
+    const QStringList expected{"Illegal Residual Flow in Supply Test 1",
+                               "Illegal Residual Flow in Supply Test 2"};
+    const PerTest<QString> typed = p.SupplyResidualFlow;
+
+    EXPECT_EQ(FindDataErrors(p).Messages, expected);
+    EXPECT_EQ(p.SupplyResidualFlow, typed);
+    RaiseSmallResidualFlows(p, true);
+    EXPECT_EQ(p.SupplyResidualFlow, typed);
+
+    RaiseSmallResidualFlows(p);
+    EXPECT_EQ(p.SupplyResidualFlow[1], QStringLiteral("10"));
+    EXPECT_EQ(p.SupplyResidualFlow[2], QStringLiteral("10"));
+    EXPECT_EQ(p.SupplyResidualFlow[3], QStringLiteral("8"));
+    // A raised flow is still reported: the inspector has to correct it.
+    EXPECT_EQ(FindDataErrors(p).Messages, expected);
+
+    // A fire pump project keeps its supply tests as typed.
+    p.IsHydrantTest = false;
+    p.SupplyResidualFlow[1] = QStringLiteral("5");
+    RaiseSmallResidualFlows(p);
+    EXPECT_EQ(p.SupplyResidualFlow[1], QStringLiteral("5"));
+}
+
 TEST(DataCheck, TheErrorCheckCommandShowsEveryMessageOrNoErrorsFound) {
     ProjectData p = test::BlankPumpProject();
     test::ScriptedPrompter prompter;
@@ -128,7 +159,7 @@ TEST(DataCheck, TheErrorCheckCommandShowsEveryMessageOrNoErrorsFound) {
 class DataErrorPromptTest : public ::testing::Test {
 protected:
     void SetUp() override { test::SetDemandPoint(project, 1, "", "50"); }
-    CheckResult Render() { return PromptForDataErrors(project, prompter, flags); }
+    CheckResult Render() { return CheckBeforeDrawing(project, prompter, flags); }
 
     ProjectData project = test::BlankPumpProject();
     test::ScriptedPrompter prompter;
@@ -165,7 +196,7 @@ TEST_F(DataErrorPromptTest, AbortSuppressesTheQuestion) {
 }
 
 TEST_F(DataErrorPromptTest, NoQuestionWithoutErrorsOrWhileLoading) {
-    EXPECT_FALSE(PromptForDataErrors(project, prompter, flags, true).ErrorsFound());
+    EXPECT_FALSE(CheckBeforeDrawing(project, prompter, flags, true).ErrorsFound());
     project.DemandFlow[1] = QStringLiteral("500");
     EXPECT_FALSE(Render().ErrorsFound());
     EXPECT_TRUE(prompter.Questions.isEmpty());

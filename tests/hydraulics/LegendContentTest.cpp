@@ -59,9 +59,9 @@ TEST(LegendContent, HydrantTestsInDisplayOrderWithTheirCushions) {
     EXPECT_EQ(negative.Text, QStringLiteral("Safety Cushion: -32.4 psi"));
     EXPECT_EQ(negative.Text.mid(negative.WarningFrom), QStringLiteral("-32.4 psi"));
 
-    EXPECT_EQ(legend.DemandVerdict[1], QStringLiteral("Safety Cushion: +4.5 psi"));
-    EXPECT_EQ(legend.DemandVerdict[3], QStringLiteral("Safety Cushion: -32.4 psi"));
-    EXPECT_EQ(legend.DemandVerdict[4], QString());
+    EXPECT_EQ(legend.DemandVerdict[1].Text(), QStringLiteral("Safety Cushion: +4.5 psi"));
+    EXPECT_EQ(legend.DemandVerdict[3].Text(), QStringLiteral("Safety Cushion: -32.4 psi"));
+    EXPECT_EQ(legend.DemandVerdict[4].Text(), QString());
 }
 
 TEST(LegendContent, UnitWordsFollowTheUnitSystem) {
@@ -140,9 +140,12 @@ TEST_F(PumpLegend, DemandPointsWithTheEvaluatedPumpTest) {
     EXPECT_EQ(short_.Text, QStringLiteral("Safety Cushion: -23.3 psi")); // 176.6966 - 200
     EXPECT_TRUE(short_.HasWarning());
 
-    EXPECT_EQ(legend.DemandVerdict[1], QStringLiteral("Safety Cushion: +91.7 psi"));
-    EXPECT_EQ(legend.DemandVerdict[2], QStringLiteral("Out of Range"));
-    EXPECT_EQ(legend.DemandVerdict[3], QStringLiteral("Safety Cushion: -23.3 psi"));
+    EXPECT_EQ(legend.DemandVerdict[1].Text(), QStringLiteral("Safety Cushion: +91.7 psi"));
+    EXPECT_EQ(legend.DemandVerdict[2].Text(), QStringLiteral("Out of Range"));
+    EXPECT_EQ(legend.DemandVerdict[3].Text(), QStringLiteral("Safety Cushion: -23.3 psi"));
+    // The report gets the numbers, not the words.
+    EXPECT_EQ(legend.DemandVerdict[2].Result, DemandPointVerdict::Kind::OutOfRange);
+    EXPECT_NEAR(legend.DemandVerdict[3].Cushion, 176.6966 - 200, 1e-3);
 }
 
 TEST_F(PumpLegend, NoEvaluatedPumpTestLeavesTwoLinesAndNoVerdict) {
@@ -150,8 +153,33 @@ TEST_F(PumpLegend, NoEvaluatedPumpTestLeavesTwoLinesAndNoVerdict) {
     const LegendEntry& point = legend.Entries.back();
     EXPECT_EQ(TextsOf(point), (QStringList{"Dmd Pt 3", "Demand: 200 psi @ 750 gpm"}));
     for (int k = 1; k <= kTestCount; ++k)
-        EXPECT_EQ(legend.DemandVerdict[k], QString()) << k;
+        EXPECT_EQ(legend.DemandVerdict[k].Text(), QString()) << k;
 }
+
+// A verdict is worded where it is shown, the same way in the legend and the report.
+struct VerdictWording {
+    DemandPointVerdict Verdict;
+    const char* Text;
+    qsizetype WarningFrom;
+};
+
+class DemandPointVerdictText : public ::testing::TestWithParam<VerdictWording> {};
+
+TEST_P(DemandPointVerdictText, WordsTheCushionWithItsSignAndWarnsWhenNegative) {
+    EXPECT_EQ(GetParam().Verdict.Text(), QString::fromUtf8(GetParam().Text));
+    EXPECT_EQ(GetParam().Verdict.WarningFrom(), GetParam().WarningFrom);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, DemandPointVerdictText,
+    ::testing::Values(VerdictWording{DemandPointVerdict::Cushioned(12.34, QStringLiteral("psi")),
+                                     "Safety Cushion: +12.3 psi", -1},
+                      VerdictWording{DemandPointVerdict::Cushioned(0.0, QStringLiteral("bar")),
+                                     "Safety Cushion: 0 bar", -1},
+                      VerdictWording{DemandPointVerdict::Cushioned(-0.25, QStringLiteral("kPa")),
+                                     "Safety Cushion: -0.2 kPa", 16},
+                      VerdictWording{DemandPointVerdict::OutOfPumpRange(), "Out of Range", -1},
+                      VerdictWording{DemandPointVerdict(), "", -1}));
 
 } // namespace
 } // namespace quenra

@@ -9,7 +9,6 @@
 #include "img2pdf/LockedFolder.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -44,6 +43,30 @@ const char kNeverLogs[] = "exec sleep 30\n";
 const char kNeverCompletes[] = "echo \"Converting\" > \"$log\"\nexec sleep 30\n";
 const char kExitsAtOnce[] = "echo 'Cannot write the log' >&2\nexit 2\n";
 const char kEndsQuietly[] = "echo \"Converting\" > \"$log\"\nexit 0\n";
+
+// A clock that moves a fixed step each time the run reads it, that is once a poll: the limits
+// are reached after a known number of polls, however fast or busy the machine is.
+class PollClock {
+public:
+    explicit PollClock(qint64 step) : step_(step) {}
+    ConverterClock Clock() {
+        return [this] {
+            if (!started_) {
+                started_ = true;
+                start_ = now_;
+            }
+            return now_ += step_;
+        };
+    }
+    // From the first reading to the last: the time the run saw pass.
+    qint64 Elapsed() const { return started_ ? now_ - start_ - step_ : 0; }
+
+private:
+    qint64 step_;
+    qint64 now_ = 0;
+    qint64 start_ = 0;
+    bool started_ = false;
+};
 
 // Limits small enough that every wait here ends well within a second.
 ConverterLimits ShortLimits() {
@@ -97,11 +120,12 @@ protected:
         return text.split(QLatin1Char('\n'));
     }
 
+    // Runs on a clock that moves clockStep_ a poll; elapsedMs_ is the time the run saw pass.
     ConverterResult Run(const ConverterProgress& progress = {}) {
-        QElapsedTimer clock;
-        clock.start();
-        ConverterResult result = ConverterRun(program_, ShortLimits()).Run(request_, progress);
-        elapsedMs_ = clock.elapsed();
+        PollClock clock(clockStep_);
+        ConverterResult result =
+            ConverterRun(program_, limits_, clock.Clock()).Run(request_, progress);
+        elapsedMs_ = clock.Elapsed();
         return result;
     }
 
@@ -113,6 +137,8 @@ protected:
     QTemporaryDir site_;
     QString program_;
     ConverterRequest request_;
+    ConverterLimits limits_ = ShortLimits();
+    qint64 clockStep_ = 10;
     qint64 elapsedMs_ = 0;
 };
 
@@ -204,17 +230,18 @@ TEST_F(ConverterRunTest, ConverterThatNeverWritesItsLogIsStoppedInTime) {
     const ConverterResult result = Run();
     EXPECT_EQ(result.Outcome, ConverterOutcome::NoLog);
     EXPECT_TRUE(result.Message.contains(Log()));
-    EXPECT_LT(elapsedMs_, 2000);
+    EXPECT_EQ(elapsedMs_, limits_.LogMs) << "stopped at the first poll that reaches the limit";
 }
 
 TEST_F(ConverterRunTest, ConverterThatNeverCompletesTimesOut) {
     Converter(kNeverCompletes);
     request_.PageCount = 3; // 500 + 3 x 100 ms
+    limits_.LogMs = 10'000; // whenever its log appears, completion is what is missing
+    clockStep_ = 100;
     const ConverterResult result = Run();
     EXPECT_EQ(result.Outcome, ConverterOutcome::TimedOut);
     EXPECT_EQ(result.Message, pdf_messages::ConverterTimedOut(site_.filePath("Plant_1.pdf"), 1));
-    EXPECT_GE(elapsedMs_, 800);
-    EXPECT_LT(elapsedMs_, 2000);
+    EXPECT_EQ(elapsedMs_, 800) << "stopped at the first poll that reaches the limit";
 }
 
 TEST_F(ConverterRunTest, FailureInTheLogIsReportedWithItsReason) {
@@ -235,7 +262,7 @@ TEST_F(ConverterRunTest, ConverterEndingWithoutCompletionIsAFailure) {
     EXPECT_EQ(result.Outcome, ConverterOutcome::Failed);
     EXPECT_TRUE(result.Message.contains(
         QStringLiteral("the converter ended with status 2 (Cannot write the log)")));
-    EXPECT_LT(elapsedMs_, 1000);
+    EXPECT_LT(elapsedMs_, limits_.LogMs) << "reported before any limit ran out";
 
     Converter(kEndsQuietly);
     result = Run();
@@ -248,26 +275,25 @@ TEST_F(ConverterRunTest, MissingConverterIsReportedAtOnce) {
     const ConverterResult result = Run();
     EXPECT_EQ(result.Outcome, ConverterOutcome::NotStarted);
     EXPECT_TRUE(result.Message.contains(QStringLiteral("[") + program_ + "]"));
-    EXPECT_LT(elapsedMs_, 1000);
+    EXPECT_EQ(elapsedMs_, 0) << "reported without waiting a poll";
 }
 
 TEST_F(ConverterRunTest, ProgressSeesTheLimitAndCanCancel) {
     Converter(kNeverCompletes);
     request_.PageCount = 2;
+    limits_.LogMs = 10'000; // the cancel, not a missing log, ends the run
     QList<int> limits;
-    int lastElapsed = -1;
-    bool increasing = true;
+    QList<int> seen;
     const ConverterResult result = Run([&](int elapsedMs, int limitMs) {
         limits << limitMs;
-        increasing = increasing && elapsedMs >= lastElapsed;
-        lastElapsed = elapsedMs;
+        seen << elapsedMs;
         return limits.size() < 3;
     });
     EXPECT_EQ(result.Outcome, ConverterOutcome::Cancelled);
     EXPECT_EQ(result.Message, pdf_messages::ConverterCancelled(site_.filePath("Plant_1.pdf")));
     EXPECT_EQ(limits, QList<int>({700, 700, 700}));
-    EXPECT_TRUE(increasing);
-    EXPECT_LT(elapsedMs_, 1000);
+    EXPECT_EQ(seen, QList<int>({10, 20, 30})) << "the time of each poll";
+    EXPECT_EQ(elapsedMs_, 30) << "stopped at the poll that cancelled";
 }
 
 // Completion is the converter's last line, starting with "TickCount", and holds only when the

@@ -2,8 +2,10 @@
 
 #include "files/ProjectFileReader.h"
 #include "graph/ColourConversion.h"
+#include "hydraulics/DataErrorPrompt.h"
 #include "model/ProjectData.h"
 #include "model/ResetToDefaults.h"
+#include "output/GraphFiles.h"
 #include "output/PdfFolder.h"
 #include "output/PdfRunFolder.h"
 #include "support/ScriptedPrompter.h"
@@ -32,16 +34,27 @@ void Touch(const QString& path) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
 }
 
-GraphRenderContext ContextIn(const QString& programFolder) {
+GraphRenderContext Context() {
     GraphRenderContext context;
     context.ScreenBox = QSize(1024, 700);
-    context.ProgramFolder = programFolder;
-    context.TestTypeText = TestTypeText(false);
     return context;
 }
 
 class GraphRendererTest : public ::testing::Test {
 protected:
+    // The steps of an output command: the check, the rendering.
+    std::optional<GraphRendering> Render(GraphTarget target, ProjectData& project,
+                                         const GraphRenderContext& context = Context()) {
+        const CheckResult check = CheckBeforeDrawing(project, prompter, flags);
+        return renderer.Render(target, project, check, context);
+    }
+    GraphCapturePlace Place() const {
+        GraphCapturePlace place;
+        place.ProgramFolder = programFolder.path();
+        place.TestTypeText = TestTypeText(false);
+        return place;
+    }
+
     QTemporaryDir projectFolder;
     QTemporaryDir programFolder;
     test::ScriptedPrompter prompter;
@@ -56,12 +69,12 @@ TEST_F(GraphRendererTest, ACaptureTakesTheNextFreeNumberBesideTheProject) {
     for (int n = 1; n <= 3; ++n) {
         Touch(QDir(projectFolder.path()).filePath(QStringLiteral("Fire Pump Test%1.jpg").arg(n)));
     }
-    const auto rendering = renderer.Render(GraphTarget::Capture, project, prompter, flags,
-                                           ContextIn(programFolder.path()));
+    const auto rendering = Render(GraphTarget::Capture, project);
     ASSERT_TRUE(rendering);
+    EXPECT_TRUE(prompter.Messages.isEmpty()) << "the rendering itself writes nothing";
     const QString expected =
         QDir(projectFolder.path()).filePath(QStringLiteral("Fire Pump Test4.jpg"));
-    EXPECT_EQ(rendering->WrittenFile, expected);
+    EXPECT_EQ(SaveGraphCapture(*rendering, project, Place(), prompter), expected);
     ASSERT_EQ(prompter.Messages.size(), 1);
     EXPECT_EQ(prompter.Messages.first(),
               QStringLiteral("File [") + expected + QStringLiteral("] saved"));
@@ -79,23 +92,23 @@ TEST_F(GraphRendererTest, AnUntitledProjectIsCapturedInTheProgramFolder) {
     ProjectData project = PumpExample();
     project.ProjectFileName = QStringLiteral("untitled");
     project.CaptureSizeIndex = 0; // "Actual Size": the paint box
-    const auto rendering = renderer.Render(GraphTarget::Capture, project, prompter, flags,
-                                           ContextIn(programFolder.path()));
+    const auto rendering = Render(GraphTarget::Capture, project);
     ASSERT_TRUE(rendering);
-    EXPECT_EQ(rendering->WrittenFile,
-              QDir(programFolder.path()).filePath(QStringLiteral("Fire Pump Test1.jpg")));
-    EXPECT_EQ(QImageReader(rendering->WrittenFile).size(), QSize(1024, 700));
+    const std::optional<QString> written = SaveGraphCapture(*rendering, project, Place(), prompter);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(*written, QDir(programFolder.path()).filePath(QStringLiteral("Fire Pump Test1.jpg")));
+    EXPECT_EQ(QImageReader(*written).size(), QSize(1024, 700));
 }
 
 TEST_F(GraphRendererTest, ACaptureThatCannotBeWrittenSaysWhereAndClaimsNothing) {
     ProjectData project = PumpExample();
-    GraphRenderContext context = ContextIn(programFolder.path());
-    context.CaptureFile = QDir(projectFolder.path()).filePath(QStringLiteral("no/such/x.jpg"));
-    const auto rendering = renderer.Render(GraphTarget::Capture, project, prompter, flags, context);
+    GraphCapturePlace place = Place();
+    place.CaptureFile = QDir(projectFolder.path()).filePath(QStringLiteral("no/such/x.jpg"));
+    const auto rendering = Render(GraphTarget::Capture, project);
     ASSERT_TRUE(rendering);
-    EXPECT_TRUE(rendering->WrittenFile.isEmpty());
+    EXPECT_FALSE(SaveGraphCapture(*rendering, project, place, prompter));
     ASSERT_EQ(prompter.Messages.size(), 1);
-    EXPECT_TRUE(prompter.Messages.first().contains(QStringLiteral("[") + context.CaptureFile +
+    EXPECT_TRUE(prompter.Messages.first().contains(QStringLiteral("[") + place.CaptureFile +
                                                    QStringLiteral("]")));
     EXPECT_FALSE(prompter.Messages.first().endsWith(QStringLiteral("saved")));
 }
@@ -110,68 +123,37 @@ TEST_F(GraphRendererTest, ThePdfPageIsThePageColourWithTheGraphInsideTheMargins)
     project.TitleBackgroundColor = MakeColour(10, 200, 30);
     const PdfRunFolder run(programFolder.path());
     ASSERT_TRUE(run.Ready());
-    GraphRenderContext context = ContextIn(programFolder.path());
-    context.PdfImageFolder = run.ImageFolder();
 
-    const auto rendering = renderer.Render(GraphTarget::Pdf, project, prompter, flags, context);
+    const auto rendering = Render(GraphTarget::Pdf, project);
     ASSERT_TRUE(rendering);
+    EXPECT_TRUE(QDir(run.ImageFolder()).entryList(QDir::Files).isEmpty());
+    EXPECT_EQ(rendering->Graph.size(), QSize(800, 696));
+    const QImage page = GraphPdfPage(*rendering, project);
+    EXPECT_EQ(page.size(), QSize(1000, 773));
+    EXPECT_EQ(page.pixel(50, 20), qRgb(10, 200, 30));
+    EXPECT_EQ(page.pixel(100, 38), rendering->Graph.pixel(0, 0));
+
+    const std::optional<PdfPageImages> images =
+        WriteGraphPdfPage(*rendering, project, run.ImageFolder(), prompter);
+    ASSERT_TRUE(images);
     EXPECT_EQ(QDir(run.ImageFolder()).entryList(QDir::Files),
               QStringList{QStringLiteral("Graph.jpg")});
-    EXPECT_EQ(rendering->WrittenFile, GraphPdfImagePath(run.ImageFolder()));
-    EXPECT_EQ(rendering->Graph.size(), QSize(800, 696));
-    EXPECT_EQ(rendering->Page.size(), QSize(1000, 773));
-    EXPECT_EQ(rendering->PageImageSide, 1000);
-    EXPECT_EQ(rendering->Page.pixel(50, 20), qRgb(10, 200, 30));
-    EXPECT_EQ(rendering->Page.pixel(100, 38), rendering->Graph.pixel(0, 0));
-    EXPECT_EQ(QImageReader(rendering->WrittenFile).size(), QSize(1000, 773));
+    EXPECT_EQ(images->Files, QStringList{GraphPdfImagePath(run.ImageFolder())});
+    EXPECT_EQ(images->PageImageHeight, 1000);
+    EXPECT_EQ(QImageReader(images->Files.first()).size(), QSize(1000, 773));
     EXPECT_TRUE(prompter.Messages.isEmpty());
+    // Without a run there is nowhere to write.
+    EXPECT_FALSE(WriteGraphPdfPage(*rendering, project, QString(), prompter));
 }
 
 TEST_F(GraphRendererTest, APrinterPageGetsABitmap1800WideAndNoFile) {
     ProjectData project = PumpExample();
-    GraphRenderContext context = ContextIn(programFolder.path());
+    GraphRenderContext context = Context();
     context.PrinterPage = QSize(3300, 2550);
-    const auto rendering = renderer.Render(GraphTarget::Printer, project, prompter, flags, context);
+    const auto rendering = Render(GraphTarget::Printer, project, context);
     ASSERT_TRUE(rendering);
     EXPECT_EQ(rendering->Graph.width(), 1800);
-    EXPECT_TRUE(rendering->WrittenFile.isEmpty());
     EXPECT_TRUE(QDir(programFolder.path()).entryList(QDir::Files).isEmpty());
-}
-
-// A prompter whose question arrives while the page is being rendered and asks for another
-// rendering, as a repaint does that comes while the question is on the screen.
-class ReenteringPrompter : public test::ScriptedPrompter {
-public:
-    GraphRenderer* Renderer = nullptr;
-    ProjectData* Project = nullptr;
-    PromptFlags* Flags = nullptr;
-    bool NestedRendered = true;
-
-    Answer Ask(const QString& question, Choices choices) override {
-        NestedRendered =
-            Renderer
-                ->Render(GraphTarget::Screen, *Project, *this, *Flags, ContextIn(QDir::tempPath()))
-                .has_value();
-        return test::ScriptedPrompter::Ask(question, choices);
-    }
-};
-
-TEST_F(GraphRendererTest, ARenderingAskedForWhileOneRunsRendersNothing) {
-    ProjectData project = PumpExample();
-    project.RatedFlow = QStringLiteral("many"); // a data error: the question is asked
-    ReenteringPrompter asking;
-    asking.Renderer = &renderer;
-    asking.Project = &project;
-    asking.Flags = &flags;
-    const auto rendering = renderer.Render(GraphTarget::Screen, project, asking, flags,
-                                           ContextIn(programFolder.path()));
-    ASSERT_EQ(asking.Questions.size(), 1);
-    EXPECT_FALSE(asking.NestedRendered);
-    EXPECT_TRUE(rendering);
-    EXPECT_FALSE(renderer.Busy());
-    // Once done, the renderer takes the next request.
-    EXPECT_TRUE(renderer.Render(GraphTarget::Screen, project, prompter, flags,
-                                ContextIn(programFolder.path())));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Projects with every field random — unreadable numbers, indexes far outside their lists,
 // odd colours — still give a graph page and report pages of the size asked for, and never
 // crash (the suites also run under the address and undefined-behaviour sanitizers).
+#include "hydraulics/DataErrorPrompt.h"
 #include "model/ProjectData.h"
 #include "output/GraphRenderer.h"
 #include "output/ReportRenderer.h"
@@ -56,16 +57,17 @@ TEST(RandomProjectOutput, GraphAndReportPagesComeOutWhateverTheFields) {
 
         GraphRenderContext context;
         context.ScreenBox = QSize(640, 480);
-        context.ProgramFolder = folder.path();
         GraphRenderer graph;
-        const auto screen = graph.Render(GraphTarget::Screen, project, prompter, flags, context);
+        const CheckResult check = CheckBeforeDrawing(project, prompter, flags);
+        const auto screen = graph.Render(GraphTarget::Screen, project, check, context);
         ASSERT_TRUE(screen) << seed;
         EXPECT_EQ(screen->Graph.size(), QSize(640, 480)) << seed;
 
         ReportRenderer report;
         ReportViewOptions options;
         options.View = QSize(800, 600);
-        const DemandVerdictSource verdicts = PreparedGraphVerdicts(project, prompter, flags);
+        const DemandVerdictSource verdicts =
+            PreparedGraphVerdicts(project, CheckBeforeReport(project, prompter, flags));
         const auto run = report.Run(project, verdicts, options, ReportPlaces(), prompter);
         ASSERT_TRUE(run) << seed;
         if (!run->NoTests) {

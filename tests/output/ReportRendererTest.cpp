@@ -1,4 +1,5 @@
 #include "output/ReportRenderer.h"
+#include "hydraulics/DataErrorPrompt.h"
 
 #include "files/ProjectFileReader.h"
 #include "model/ProjectData.h"
@@ -35,7 +36,7 @@ class ReportRendererTest : public ::testing::Test {
 protected:
     std::optional<ReportRun> Run(ProjectData& project, ReportViewOptions options,
                                  ReportPlaces places = ReportPlaces()) {
-        verdicts = PreparedGraphVerdicts(project, prompter, flags);
+        verdicts = PreparedGraphVerdicts(project, CheckBeforeReport(project, prompter, flags));
         return renderer.Run(project, verdicts, options, places, prompter);
     }
     QString In(const QString& name) const { return QDir(folder.path()).filePath(name); }
@@ -153,7 +154,7 @@ TEST_F(ReportRendererTest, PrintingHandsEveryPageOverInOrder) {
 
 TEST_F(ReportRendererTest, TheLayoutChoiceTakesTheMostHydrantTestsThatFitAPage) {
     ProjectData project = Example("Hydrant.qrx");
-    verdicts = PreparedGraphVerdicts(project, prompter, flags);
+    verdicts = PreparedGraphVerdicts(project, CheckBeforeReport(project, prompter, flags));
     const ReportLayoutChoice choice =
         ChooseReportLayout(renderer, project, verdicts, QSize(800, 600), prompter);
     ReportViewOptions measure;
@@ -173,7 +174,8 @@ TEST_F(ReportRendererTest, TheLayoutChoiceTakesTheMostHydrantTestsThatFitAPage) 
 TEST_F(ReportRendererTest, ARunAskedForDuringARunDoesNothing) {
     ProjectData project = Example("Plant.qrx");
     bool nestedRan = true;
-    const DemandVerdictSource inner = PreparedGraphVerdicts(project, prompter, flags);
+    const DemandVerdictSource inner =
+        PreparedGraphVerdicts(project, CheckBeforeReport(project, prompter, flags));
     verdicts = [&](int test) {
         nestedRan =
             renderer.Run(project, inner, ReportViewOptions(), ReportPlaces(), prompter).has_value();

@@ -51,7 +51,7 @@ ComposedPage Compose(const ProjectData& project, const ReportPageRequest& reques
     // always the same from one generation to the next.
     static const QImage logo = MakeReportLogo();
     ReportComposer composer(
-        project, [](int) { return PerTest<QString>{}; }, logo);
+        project, [](int) { return PerTest<DemandPointVerdict>{}; }, logo);
     if (option)
         composer.SetAvailableFlowOption(*option);
     ComposedPage page{QImage(kPageWidth, kPageHeight, QImage::Format_RGB32), {}};

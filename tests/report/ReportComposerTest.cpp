@@ -62,8 +62,9 @@ protected:
     QList<int> requested;
     ReportComposer composer{project, [this](int test) {
                                 requested.append(test);
-                                PerTest<QString> verdicts;
-                                verdicts[1] = QStringLiteral("Safety Cushion: +7 psi");
+                                PerTest<DemandPointVerdict> verdicts;
+                                verdicts[1] =
+                                    DemandPointVerdict::Cushioned(7, QStringLiteral("psi"));
                                 return verdicts;
                             }};
 };
@@ -208,7 +209,8 @@ TEST(ReportExamples, ThePlantReportQuotesTheGraphsVerdicts) {
     ASSERT_EQ(ReadProjectFile(project, QStringLiteral(QUENRA_EXAMPLES_DIR "/Plant.qrx"), prompter),
               ReadOutcome::Complete);
     PromptFlags flags;
-    ReportComposer composer(project, PreparedGraphVerdicts(project, prompter, flags));
+    ReportComposer composer(
+        project, PreparedGraphVerdicts(project, CheckBeforeDrawing(project, prompter, flags)));
     QImage page = BlankPage();
     for (const ReportPageRequest& request : PumpReportPages({1}, true)) {
         const ReportPageFacts facts = composer.ComposeReportPage(request, kFrame, page);
@@ -231,7 +233,8 @@ TEST(ReportExamples, TheHydrantReportDrawsEverySelectedTest) {
         ReadProjectFile(project, QStringLiteral(QUENRA_EXAMPLES_DIR "/Hydrant.qrx"), prompter),
         ReadOutcome::Complete);
     PromptFlags flags;
-    ReportComposer composer(project, PreparedGraphVerdicts(project, prompter, flags));
+    ReportComposer composer(
+        project, PreparedGraphVerdicts(project, CheckBeforeDrawing(project, prompter, flags)));
     QList<int> tests;
     for (int t = kTestCount; t >= 1; --t)
         if (project.SupplyShowCurve[t])

@@ -36,8 +36,12 @@ template <class DrawSection> QImage DrawOnPage(const ProjectData& project, DrawS
 struct DemandCase {
     bool LargerFont;
     const char* Purpose;
-    const char* Verdict;
+    DemandPointVerdict Verdict;
 };
+
+DemandPointVerdict Cushion(double psi) {
+    return DemandPointVerdict::Cushioned(psi, QStringLiteral("psi"));
+}
 
 void PrintTo(const DemandCase& c, std::ostream* os) {
     *os << (c.LargerFont ? "large font, " : "normal font, ") << c.Purpose;
@@ -52,7 +56,7 @@ protected:
         project.DemandFlow[2] = QStringLiteral("750");
         project.DemandPurpose[2] = QString::fromUtf8(GetParam().Purpose);
         project.CombinedMeetsDemand[1] = 0;
-        verdicts[2] = QString::fromUtf8(GetParam().Verdict);
+        verdicts[2] = GetParam().Verdict;
     }
 
     // The line as the inspector should read it: whole when it fits its box, else with the
@@ -81,14 +85,14 @@ protected:
     }
 
     ProjectData project = test::ElectricPumpProject();
-    PerTest<QString> verdicts{};
+    PerTest<DemandPointVerdict> verdicts{};
 };
 
 TEST_P(DemandLineOnTheReport, ShowsItsVerdictWhole) {
     const ReportLayout R = test::FilledLayout(project, 1, 1, verdicts);
     ASSERT_EQ(R.DemandLineCount, 1);
     const QString expected = ExpectedLine(R);
-    EXPECT_TRUE(expected.endsWith(verdicts[2]));
+    EXPECT_TRUE(expected.endsWith(verdicts[2].Text()));
 
     // The page drawn from the filled layout looks as if its box held the expected line.
     ReportLayout reference = R;
@@ -103,21 +107,21 @@ TEST_P(DemandLineOnTheReport, ShowsItsVerdictWhole) {
 INSTANTIATE_TEST_SUITE_P(
     Purposes, DemandLineOnTheReport,
     testing::Values(
-        DemandCase{false, "Sprinklers", "Safety Cushion: +7.5 psi"},
+        DemandCase{false, "Sprinklers", Cushion(7.5)},
         DemandCase{false,
                    "Automatic sprinkler system of the finished goods warehouse, high piled rack "
                    "storage of rolled paper, east bays",
-                   "Safety Cushion: -12.5 psi"},
+                   Cushion(-12.5)},
         DemandCase{true, "Automatic sprinkler system of the finished goods warehouse",
-                   "Safety Cushion: -12.5 psi"},
-        DemandCase{true, "Sprinklers", "Safety Cushion: +7.5 psi"},
+                   Cushion(-12.5)},
+        DemandCase{true, "Sprinklers", Cushion(7.5)},
         DemandCase{true,
                    "Hosestreams_for_the_yard_hydrants_and_the_standpipes_of_building_four_and_five",
-                   "Out of Range"},
+                   DemandPointVerdict::OutOfPumpRange()},
         DemandCase{false,
                    "Entrepôt de stockage – système d’extinction automatique à eau "
                    "pour les rayonnages hauts",
-                   "Safety Cushion: +0.4 psi"}));
+                   Cushion(0.4)}));
 
 // The churn row of the readings table: its note stands centred over the merged pitot cells,
 // whole, in either report font size.

@@ -43,7 +43,7 @@ inline ProjectData ElectricPumpProject() {
 // Fills the layout of a page of the project's test as the composer would, with the given
 // verdicts at the demand points.
 inline ReportLayout FilledLayout(const ProjectData& project, int test, int pageIndex = 1,
-                                 const PerTest<QString>& verdicts = {}) {
+                                 const PerTest<DemandPointVerdict>& verdicts = {}) {
     ReportLayout R = ReportTemplate();
     FillReportTexts(R, ReportFillContext{project, pageIndex, verdicts}, test);
     return R;

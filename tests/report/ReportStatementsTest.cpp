@@ -182,9 +182,9 @@ TEST_F(ReportStatementsTest, DemandPointsKeepTheirOwnNumbers) {
     project.DemandPressure[4] = QStringLiteral("40");
     project.DemandFlow[4] = QStringLiteral("250");
     project.DemandPurpose[4] = QStringLiteral("Hoses");
-    PerTest<QString> verdicts;
-    verdicts[2] = QStringLiteral("Safety Cushion: +12.3 psi");
-    verdicts[4] = QStringLiteral("Out of Range");
+    PerTest<DemandPointVerdict> verdicts;
+    verdicts[2] = DemandPointVerdict::Cushioned(12.3, QStringLiteral("psi"));
+    verdicts[4] = DemandPointVerdict::OutOfPumpRange();
     const ReportLayout R = FilledLayout(project, 1, 1, verdicts);
     EXPECT_EQ(R.DemandLineCount, 2);
     EXPECT_EQ(R[Edit11].Text, "Demand Point 2 at 65 psi @ 750 gpm is for Automatic Sprinkler. "

@@ -1,5 +1,6 @@
-// The main window's graph and output commands: the Graph tab's page, Capture and Print.
+// The main window's output commands: the Graph tab's page, Capture, Print and the PDF commands.
 #include "AvailableFlowSettings.h"
+#include "FirePumpPage.h"
 #include "GraphPaintBox.h"
 #include "MainWindow.h"
 #include "PdfCommands.h"
@@ -7,10 +8,11 @@
 #include "ReportView.h"
 #include "WindowTexts.h"
 #include "hydraulics/RecordRefresh.h"
+#include "output/BusyScope.h"
+#include "output/GraphFiles.h"
 #include "platform/Prompter.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -26,25 +28,36 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
 
 } // namespace
 
-std::optional<GraphRendering> MainWindow::RenderGraph(GraphTarget target, QSize printerPage,
-                                                      const QString& pdfImageFolder) {
+std::optional<GraphRendering> MainWindow::RenderGraph(GraphTarget target, QSize printerPage) {
+    // A repaint that comes while the check's question is on the screen draws nothing.
+    if (renderingGraph_) {
+        return std::nullopt;
+    }
+    const BusyScope busy(renderingGraph_);
+    const CheckResult check = CheckBeforeDrawing(project_, prompter_, errorPrompt_, loading_);
     GraphRenderContext context;
     context.ScreenBox = graphBox_->size();
     context.PrinterPage = printerPage;
-    context.ProgramFolder = programFolder_;
-    context.PdfImageFolder = pdfImageFolder;
-    context.TestTypeText =
-        project_.IsHydrantTest ? window_texts::kHydrantTab : window_texts::kFirePumpTab;
-    context.Request.LoadingProject = loading_;
-    const auto* useTestDate = findChild<QCheckBox*>(QStringLiteral("UseTestDate"));
-    context.Request.UseTestDate = useTestDate == nullptr || useTestDate->isChecked();
+    context.Request.UseTestDate = firePump_->UsesTestDate();
     context.Request.AvailableFlow = ReadAvailableFlowOption();
-    return graphRenderer_.Render(target, project_, prompter_, errorPrompt_, context);
+    return graphRenderer_.Render(target, project_, check, context);
+}
+
+void MainWindow::CaptureGraph() {
+    const std::optional<GraphRendering> rendering = RenderGraph(GraphTarget::Capture);
+    if (!rendering) {
+        return;
+    }
+    GraphCapturePlace place;
+    place.ProgramFolder = programFolder_;
+    place.TestTypeText =
+        project_.IsHydrantTest ? window_texts::kHydrantTab : window_texts::kFirePumpTab;
+    SaveGraphCapture(*rendering, project_, place, prompter_);
 }
 
 void MainWindow::CaptureCommand() {
     if (CurrentPage() == MainPage::Graph) {
-        RenderGraph(GraphTarget::Capture);
+        CaptureGraph();
         graphBox_->update();
         return;
     }
@@ -121,12 +134,11 @@ void MainWindow::ConnectPdfCommands() {
     PdfWindowHooks hooks;
     hooks.CurrentPage = [this] { return CurrentPage(); };
     hooks.WriteGraphImages = [this](const QString& folder) -> std::optional<PdfPageImages> {
-        const std::optional<GraphRendering> rendering =
-            RenderGraph(GraphTarget::Pdf, QSize(), folder);
-        if (!rendering || rendering->WrittenFile.isEmpty()) {
+        const std::optional<GraphRendering> rendering = RenderGraph(GraphTarget::Pdf);
+        if (!rendering) {
             return std::nullopt;
         }
-        return PdfPageImages{{rendering->WrittenFile}, rendering->PageImageSide};
+        return WriteGraphPdfPage(*rendering, project_, folder, prompter_);
     };
     hooks.WriteReportImages = [this](const QString& folder) {
         return report_->WritePdfImages(folder);
@@ -136,18 +148,14 @@ void MainWindow::ConnectPdfCommands() {
         report_->PaintBox()->update();
     };
     pdf_ = new PdfCommands(project_, prompter_, shell_, programFolder_, this, std::move(hooks));
-    const auto action = [this](const char* name) {
-        return findChild<QAction*>(QLatin1String(name));
-    };
-    connect(action("PDFSave1"), &QAction::triggered, pdf_, &PdfCommands::PdfSave);
-    connect(action("PDF1"), &QAction::triggered, pdf_, &PdfCommands::PdfSaveAs);
-    connect(action("DefaultFile1"), &QAction::triggered, pdf_, &PdfCommands::DefaultFile);
-    connect(action("OverwriteOldPDF1"), &QAction::triggered, pdf_, &PdfCommands::OverwriteCurrent);
-    connect(action("AppendtocurrentPDF1"), &QAction::triggered, pdf_,
-            &PdfCommands::AppendToCurrent);
-    connect(pdf_, &PdfCommands::CurrentPdfFileChanged, this, [action](const QString& path) {
-        action("OverwriteOldPDF1")->setEnabled(!path.isEmpty());
-        action("AppendtocurrentPDF1")->setEnabled(!path.isEmpty());
+    connect(pdfMenu_.Save, &QAction::triggered, pdf_, &PdfCommands::PdfSave);
+    connect(pdfMenu_.SaveAs, &QAction::triggered, pdf_, &PdfCommands::PdfSaveAs);
+    connect(pdfMenu_.DefaultFile, &QAction::triggered, pdf_, &PdfCommands::DefaultFile);
+    connect(pdfMenu_.Overwrite, &QAction::triggered, pdf_, &PdfCommands::OverwriteCurrent);
+    connect(pdfMenu_.Append, &QAction::triggered, pdf_, &PdfCommands::AppendToCurrent);
+    connect(pdf_, &PdfCommands::CurrentPdfFileChanged, this, [this](const QString& path) {
+        pdfMenu_.Overwrite->setEnabled(!path.isEmpty());
+        pdfMenu_.Append->setEnabled(!path.isEmpty());
     });
 }
 
