@@ -1,7 +1,7 @@
 #include "BatchCommands.h"
 
-#include "BatchUsage.h"
 #include "BatchPrompter.h"
+#include "BatchUsage.h"
 #include "CheckCommand.h"
 #include "ConvertCommand.h"
 #include "CurvesCommand.h"
