@@ -25,7 +25,12 @@ quenra::ProjectData FullPumpProject() {
     quenra::ResetToDefaults(project);
     QuietPrompter prompter;
     quenra::ReadProjectFile(project, QStringLiteral(QUENRA_EXAMPLES_DIR "/Plant.qrx"), prompter);
-    const QString dates[] = {{}, "10/14/2026", "6/3/2024", "9/20/2025", "3/1/2023", "5/5/2022"};
+    const QString dates[] = {{},
+                             QStringLiteral("10/14/2026"),
+                             QStringLiteral("6/3/2024"),
+                             QStringLiteral("9/20/2025"),
+                             QStringLiteral("3/1/2023"),
+                             QStringLiteral("5/5/2022")};
     for (int test = 1; test <= quenra::kTestCount; ++test) {
         if (test > 3) {
             project.PumpReadings[test] = project.PumpReadings[1];

@@ -9,7 +9,7 @@ packages=(
     libjpeg62-turbo-dev libqpdf-dev
     fonts-liberation fonts-liberation2
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     xvfb xauth poppler-utils
     dpkg-dev file desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
 )

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds the fuzzers with clang and runs each for a short, bounded time (four targets, 15 s
-# each), then builds Quenra with warnings as errors under AddressSanitizer and UBSan and runs
-# every test.
+# Checks the layout of every C++ file, builds the fuzzers with clang and runs each for a short,
+# bounded time (four targets, 15 s each), then builds Quenra with warnings as errors under
+# AddressSanitizer and UBSan and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ./scripts/setup.sh
+
+./scripts/format-check.sh
 
 ./scripts/fuzz.sh "${FUZZ_SECONDS:-15}"
 

@@ -9,7 +9,6 @@
 #include "model/ResetToDefaults.h"
 #include "platform/Prompter.h"
 
-
 namespace quenra {
 
 namespace {

@@ -149,8 +149,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Oversized{"notes.ini",
                                 IniWithThousandsOfCommentLines,
                                 {"Comment page 1 was cut to 100000 characters"}}),
-    [](const auto& info) {
-        return QString::fromLatin1(info.param.name).remove(QLatin1Char('.')).toStdString();
+    [](const auto& testCase) {
+        return QString::fromLatin1(testCase.param.name).remove(QLatin1Char('.')).toStdString();
     });
 
 } // namespace

@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(GraphFixture{"Hydrant", QUENRA_TEST_DATA_DIR "/AvailableFlowHydrant.qrx"},
                       GraphFixture{"Metric", QUENRA_TEST_DATA_DIR "/AvailableFlowMetric.qrx"},
                       GraphFixture{"Plant", QUENRA_EXAMPLES_DIR "/Plant.qrx"}),
-    [](const ::testing::TestParamInfo<GraphFixture>& info) { return info.param.Name; });
+    [](const ::testing::TestParamInfo<GraphFixture>& testCase) { return testCase.param.Name; });
 
 TEST(AvailableFlowGraph, LegendShowsTheClassSquaresWhenOn) {
     const char* path = QUENRA_TEST_DATA_DIR "/AvailableFlowHydrant.qrx";

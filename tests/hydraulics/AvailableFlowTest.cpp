@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
         Unavailable{"NegativeFlow", 60, 40, -100, 0, "no residual flow"},
         Unavailable{"InfiniteFlow", 60, 40, kInfinity, 0, "numbers out of range"},
         Unavailable{"FlowTooLargeForResult", 60, 59.9999999, 1e307, 0, "numbers out of range"}),
-    [](const ::testing::TestParamInfo<Unavailable>& info) { return info.param.Name; });
+    [](const ::testing::TestParamInfo<Unavailable>& testCase) { return testCase.param.Name; });
 
 // The class follows the whole gallons shown beside it.
 struct ClassBoundary {

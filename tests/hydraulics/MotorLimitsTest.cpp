@@ -62,7 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
         MotorCase{"BlankFactorAboveTheRatedAmps", 460, 118, 0, 460, 118.1, false, true, "437/506",
                   ""},
         MotorCase{"NoRatings", 0, 0, 1.15, 0, 0, false, false, "", ""}),
-    [](const testing::TestParamInfo<MotorCase>& info) { return std::string(info.param.Name); });
+    [](const testing::TestParamInfo<MotorCase>& testCase) {
+        return std::string(testCase.param.Name);
+    });
 
 } // namespace
 } // namespace quenra

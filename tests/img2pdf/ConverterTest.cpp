@@ -376,10 +376,10 @@ INSTANTIATE_TEST_SUITE_P(
     OtherTools, ForeignPdfTest,
     ::testing::Combine(::testing::ValuesIn(kForeignPdfs),
                        ::testing::Values(ExistingPages::AppendAfter, ExistingPages::InsertBefore)),
-    [](const auto& info) {
-        QString name = QFileInfo(QLatin1String(std::get<0>(info.param).fixture)).baseName();
+    [](const auto& testCase) {
+        QString name = QFileInfo(QLatin1String(std::get<0>(testCase.param).fixture)).baseName();
         name.remove(u'-');
-        const bool after = std::get<1>(info.param) == ExistingPages::AppendAfter;
+        const bool after = std::get<1>(testCase.param) == ExistingPages::AppendAfter;
         return (name + (after ? QStringLiteral("Append") : QStringLiteral("Insert"))).toStdString();
     });
 

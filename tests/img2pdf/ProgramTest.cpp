@@ -205,7 +205,7 @@ TEST_P(UnusableImageTest, IsRefusedAtOnceWithItsReason) {
 }
 
 INSTANTIATE_TEST_SUITE_P(NoFile, UnusableImageTest, ::testing::ValuesIn(kUnusableImages),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 } // namespace
 } // namespace quenra::img2pdf

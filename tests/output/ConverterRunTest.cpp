@@ -366,7 +366,7 @@ TEST_P(ConverterCompletionTest, OnlyTheLastLineCountsAndTheFileMustBearItOut) {
 }
 
 INSTANTIATE_TEST_SUITE_P(LastLine, ConverterCompletionTest, ::testing::ValuesIn(kCompletionCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(ConverterLimitsTest, CompletionLimitGrowsWithThePages) {
     const ConverterLimits limits;

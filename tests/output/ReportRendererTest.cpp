@@ -331,7 +331,7 @@ const CaptureStopCase kCaptureStops[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(HalfWay, ReportCaptureStopTest, ::testing::ValuesIn(kCaptureStops),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 } // namespace
 } // namespace quenra

@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Later pages of a fire pump report repeat nothing.
         ReportFixture{"PlantTestPage", QUENRA_EXAMPLES_DIR "/Plant.qrx",
                       ReportPageRequest{1, 2, {}, 1}, 0}),
-    [](const ::testing::TestParamInfo<ReportFixture>& info) { return info.param.Name; });
+    [](const ::testing::TestParamInfo<ReportFixture>& testCase) { return testCase.param.Name; });
 
 // The line is drawn in the value colour right below the last line of the water supply section:
 // with the client section left out (a second page), that section starts at the top margin.
