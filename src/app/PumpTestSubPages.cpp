@@ -117,9 +117,9 @@ QWidget* PumpTestPage::BuildSubPages() {
 QWidget* PumpTestPage::BuildControllerTest() {
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("ConTestPanel"));
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(4, 4, 4, 4);
-    column->setSpacing(8);
+    auto* stack = new QVBoxLayout(panel);
+    stack->setContentsMargins(4, 4, 4, 4);
+    stack->setSpacing(8);
 
     QGroupBox* settings = MakeGroup({}, kPressureSettingsTitle, panel);
     QGridLayout* grid = FormGrid(settings);
@@ -138,7 +138,7 @@ QWidget* PumpTestPage::BuildControllerTest() {
     grid->addWidget(settingsComment, kPressurePairs, 1, 1, 5);
     grid->addWidget(Caption(kPrvSettings, prv), kPressurePairs + 1, 0, 1, 2, Qt::AlignRight);
     grid->addWidget(prv, kPressurePairs + 1, 2, 1, 4);
-    column->addWidget(settings);
+    stack->addWidget(settings);
 
     QGroupBox* controller = MakeGroup({}, kControllerTitle, panel);
     QGridLayout* form = FormGrid(controller);
@@ -171,8 +171,8 @@ QWidget* PumpTestPage::BuildControllerTest() {
     controllerGrid_->FitToCells();
     controllerGrid_->setVisible(false);
     form->addWidget(controllerGrid_, 2, 0, 1, 3);
-    column->addWidget(controller);
-    column->addStretch(1);
+    stack->addWidget(controller);
+    stack->addStretch(1);
     return panel;
 }
 

@@ -81,8 +81,8 @@ INSTANTIATE_TEST_SUITE_P(EveryVersionAndImport, FixtureSave,
                          ::testing::Values("plant-v0.qrx", "plant-v1.qrx", "plant-v2.qrx",
                                            "hydrant-v3.qrx", "hydrant-v4.qrx", "plant-v5.qrx",
                                            "hydrant-v6.qrx", "legacy.ned", "client.ini"),
-                         [](const ::testing::TestParamInfo<const char*>& info) {
-                             std::string name = info.param;
+                         [](const ::testing::TestParamInfo<const char*>& testCase) {
+                             std::string name = testCase.param;
                              for (char& c : name) {
                                  if (c == '-' || c == '.') {
                                      c = '_';

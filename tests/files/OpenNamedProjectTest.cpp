@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
         NamedFile{"NotQuenraAsClientInfo", "not-quenra.txt", "notes.ini", FileKind::ClientInfo,
                   ReadOutcome::Unreadable, "Riverside Mill", "1500", kKept,
                   "No Quenra data found in [%1]", "refresh"}),
-    [](const ::testing::TestParamInfo<NamedFile>& info) { return info.param.Label; });
+    [](const ::testing::TestParamInfo<NamedFile>& testCase) { return testCase.param.Label; });
 
 } // namespace
 } // namespace quenra
