@@ -162,14 +162,7 @@ void MainWindow::RefreshScreen() {
     binder_->WriteControls();
 
     const UnitWords units = UnitWordsFor(project_.UnitSystem);
-    {
-        const QSignalBlocker blocker(units_);
-        units_->setCurrentIndex(project_.UnitSystem >= 0 && project_.UnitSystem < units_->count()
-                                    ? project_.UnitSystem
-                                    : -1);
-    }
     ApplyUnitCaptions(this, units);
-    testType_->SetItemIndex(project_.IsHydrantTest ? 1 : 0);
     RebuildTabList();
     ShowPanelOf(CurrentPage());
 
@@ -248,17 +241,6 @@ void MainWindow::AskAboutDataErrorsBeforeDrawing() {
     if (shown == MainPage::Graph || shown == MainPage::Report) {
         CheckBeforeDrawing(project_, prompter_, errorPrompt_, loading_);
     }
-}
-
-void MainWindow::TestKindChosen(int item) {
-    project_.IsHydrantTest = item == 1;
-    project_.FlowScaleIndex = item == 1 ? 1 : 0;
-    RefreshScreen();
-}
-
-void MainWindow::UnitSystemChosen(int index) {
-    project_.UnitSystem = index;
-    RefreshScreen();
 }
 
 void MainWindow::AfterEntry(AfterEdit then) {

@@ -147,10 +147,6 @@ private:
 
     // The main tab or the supply test tab shown changed ("TabControl1", "TabControl2").
     void ShownTabChanged();
-    // "HydrantTest": 0 fire pump test, 1 fire hydrant test.
-    void TestKindChosen(int item);
-    // "Units1": the unit system's index.
-    void UnitSystemChosen(int index);
     void AfterEntry(AfterEdit then);
     void GraphOrReportCommand();
     void ResetViewTabs();

@@ -66,6 +66,20 @@ QStringList TabCaptionsFor(bool isHydrantTest) {
     return captions;
 }
 
+// The controls on the tab strip: the test kind (a hydrant test also starts on the hydrant flow
+// scale) and the unit system. Both change what every page shows.
+QList<FieldBinding> HeaderBindings() {
+    ValueMapping<int> testKind{[](const ProjectData& p, int) { return p.IsHydrantTest ? 1 : 0; },
+                               [](ProjectData& p, int, int item) {
+                                   p.IsHydrantTest = item == 1;
+                                   p.FlowScaleIndex = item == 1 ? 1 : 0;
+                               }};
+    return {MappedIndexField(QStringLiteral("HydrantTest"), std::move(testKind),
+                             FieldScope::Project, AfterEdit::Refresh),
+            IndexField(QStringLiteral("Units1"), FieldOf(&ProjectData::UnitSystem),
+                       FieldScope::Project, AfterEdit::Refresh)};
+}
+
 } // namespace
 
 void MainWindow::BuildPages() {
@@ -88,11 +102,9 @@ void MainWindow::BuildPages() {
     auto* header = new QHBoxLayout;
     testType_ = new RadioGroup(QStringLiteral("HydrantTest"), window_texts::kTestTypeCaption,
                                {window_texts::kFirePumpTab, window_texts::kHydrantTab}, central, 2);
-    connect(testType_, &RadioGroup::ItemClicked, this, &MainWindow::TestKindChosen);
     units_ = new QComboBox(central);
     units_->setObjectName(QStringLiteral("Units1"));
     units_->addItems(UnitSystemItems());
-    connect(units_, &QComboBox::currentIndexChanged, this, &MainWindow::UnitSystemChosen);
     note_ = new QLabel(window_texts::kOneFilePerTestNote, central);
     note_->setObjectName(QStringLiteral("Panel18"));
     note_->setWordWrap(true);
@@ -194,6 +206,7 @@ void MainWindow::BindEntries() {
     for (DataPage* page : dataPages_) {
         binder_->Bind(page, page->Bindings());
     }
+    binder_->Bind(centralWidget(), HeaderBindings());
     connect(binder_, &FieldBinder::Edited, this, &MainWindow::AfterEntry);
     for (DataPage* page : dataPages_) {
         connect(page, &DataPage::RefreshRequested, this, &MainWindow::RefreshScreen);
